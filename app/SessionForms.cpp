@@ -1,0 +1,22 @@
+#include "app/SessionForms.h"
+
+#include "core/Texts.h"
+
+namespace nx {
+
+SessionForm::SessionForm(const std::string& caption) : Form(caption, {CW_USEDEFAULT, CW_USEDEFAULT, 480, 360}) {}
+
+SessionForms::SessionForms() {
+  frmConfirmDelete = std::make_unique<SessionForm>(Text(Str::FormConfirmDelete));
+  frmInformation = std::make_unique<SessionForm>(Text(Str::FormInformation));
+  frmDeleteFileDialog = std::make_unique<SessionForm>(Text(Str::FormDeleteFile));
+  frmMultiSelect = std::make_unique<SessionForm>(Text(Str::FormMultiSelect));
+  try {
+    frmViewer = std::make_unique<SessionForm>(Text(Str::FormViewer));
+  } catch (...) {
+    // The program runs on without its viewer.
+  }
+  frmPluginEditor = std::make_unique<SessionForm>(Text(Str::FormPluginEditor));
+}
+
+}  // namespace nx

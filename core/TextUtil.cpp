@@ -1,0 +1,24 @@
+#include "core/TextUtil.h"
+
+#include <cstdio>
+
+namespace nx {
+
+std::string UpperAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return out;
+}
+
+bool EqualsIgnoreCaseAscii(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && UpperAscii(a) == UpperAscii(b);
+}
+
+std::string CodePointMarker(char32_t codePoint) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "<U+%04X>", static_cast<unsigned>(codePoint));
+  return buffer;
+}
+
+}  // namespace nx

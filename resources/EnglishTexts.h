@@ -1,0 +1,7 @@
+#pragma once
+#include "core/Texts.h"
+
+namespace nx {
+// The English table compiled into the code, for builds without resources.
+const TextSource& EnglishTexts();
+}

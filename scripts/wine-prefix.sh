@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Makes the throwaway Wine prefixes of the build tree (once) and starts a
+# persistent wineserver for them. Usage: wine-prefix.sh start|stop
+set -euo pipefail
+. "$(dirname "$0")/wine-env.sh"
+
+template=$NX_WINE/template
+
+make_template() {
+  rm -rf "$template.tmp"
+  mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
+  WINEPREFIX=$template.tmp wineboot -i >/dev/null 2>&1
+  WINEPREFIX=$template.tmp wineserver -w
+  # Shell folders come as symlinks into $HOME; make them real folders.
+  find "$template.tmp/drive_c/users" -maxdepth 2 -type l | while read -r link; do
+    rm "$link"; mkdir -p "$link"
+  done
+  # No Z: to reach the host's root. N: is the build tree, where programs and
+  # tests live; T:, U: and V: are fixture drives.
+  rm -f "$template.tmp/dosdevices/z:"
+  ln -s "$NX_BUILD" "$template.tmp/dosdevices/n:"
+  for d in t u v; do
+    ln -s "$NX_WINE/drives/$d" "$template.tmp/dosdevices/$d:"
+  done
+  mv "$template.tmp" "$template"
+}
+
+make_prefix() {  # kind, graphics driver or ""
+  local prefix=$NX_WINE/prefix-$1
+  [ -f "$prefix/.nx-ready" ] && return
+  rm -rf "$prefix"
+  cp -a "$template" "$prefix"
+  if [ -n "$2" ]; then
+    WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$2" /f >/dev/null 2>&1
+    WINEPREFIX=$prefix wineserver -w
+  fi
+  touch "$prefix/.nx-ready"
+}
+
+case "${1:-start}" in
+  start)
+    mkdir -p "$NX_WINE/drives/t" "$NX_WINE/drives/u" "$NX_WINE/drives/v"
+    [ -d "$template" ] || make_template
+    make_prefix test null
+    make_prefix run ""
+    # A persistent server, warmed up detached so that no later capture pipe is
+    # inherited by Wine's background processes.
+    wineserver -p
+    setsid wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
+    ;;
+  stop)
+    wineserver -k 2>/dev/null || true
+    ;;
+esac

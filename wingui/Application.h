@@ -1,0 +1,24 @@
+#pragma once
+// The application object: title, main form, message loop.
+#include <string>
+
+namespace nx::gui {
+
+class Form;
+
+void SetApplicationTitle(const std::string& title);
+std::string ApplicationTitle();
+
+// Closing the main form ends the message loop.
+void SetMainForm(Form* form);
+Form* MainForm();
+
+// Runs the message loop until Terminate; returns at once when already terminated.
+int RunMessageLoop();
+void Terminate();
+bool Terminated();
+// Handles the pending messages so that a long operation repaints and Stop can
+// be pressed.
+void ProcessMessages();
+
+}  // namespace nx::gui

@@ -1,0 +1,67 @@
+#pragma once
+// The stand-in for the platform's class library: one small wrapper per
+// control. A control owns its HWND; its parent window routes notifications to
+// it through the pointer kept in GWLP_USERDATA.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace nx::gui {
+
+struct Bounds {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
+class Control {
+public:
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  void SetBounds(Bounds bounds);
+  Bounds GetBounds() const;  // in the parent's client coordinates
+  void SetVisible(bool visible);
+  bool Visible() const;
+  void SetEnabled(bool enabled);
+  bool Enabled() const;
+  void SetText(const std::string& text);
+  std::string Text() const;
+  void SetFont(HFONT font);
+  HFONT Font() const;
+
+  // Tool-tip text; whether it shows is the form's decision.
+  std::string hint;
+  bool showHint = false;
+
+  // A notification (WM_COMMAND code) routed from the parent.
+  virtual void OnCommand(WORD /*code*/) {}
+  // Background brush for a static child drawn on this control; nullptr = default.
+  virtual HBRUSH BackgroundBrush() const { return nullptr; }
+
+protected:
+  Control() = default;
+  // Creates the window and links it to this object.
+  void Create(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, Bounds bounds,
+              const std::string& text = {});
+  HWND hwnd_ = nullptr;
+};
+
+Control* ControlFromHandle(HWND hwnd);
+
+class Label : public Control {
+public:
+  Label(HWND parent, Bounds bounds, const std::string& text, DWORD align = SS_LEFT);
+  std::function<void()> onClick;
+  void OnCommand(WORD code) override;
+};
+
+class Button : public Control {
+public:
+  Button(HWND parent, Bounds bounds, const std::string& caption);
+  std::function<void()> onClick;
+  void OnCommand(WORD code) override;
+};
+
+}  // namespace nx::gui

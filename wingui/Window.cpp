@@ -1,0 +1,107 @@
+#include "wingui/Window.h"
+
+#include <exception>
+
+#include "win32/WideText.h"
+
+namespace nx::gui {
+namespace {
+
+const wchar_t* RegisteredClass() {
+  static const wchar_t* name = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcW;  // replaced per window right after creation
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    wc.lpszClassName = L"NeatrixWindow";
+    RegisterClassExW(&wc);
+    return wc.lpszClassName;
+  }();
+  return name;
+}
+
+}  // namespace
+
+void ReportError(const char* what) {
+  MessageBoxW(nullptr, Widen(what).c_str(), L"Neatrix!", MB_OK | MB_ICONERROR);
+}
+
+Window::~Window() {
+  // From here on the window is drawn by the default procedure, which never
+  // touches our brush.
+  if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcW));
+  if (brush_) DeleteObject(brush_);
+}
+
+void Window::CreateWindowOfClass(DWORD style, DWORD exStyle, HWND parent, Bounds bounds, const std::string& text) {
+  Create(RegisteredClass(), style, exStyle, parent, bounds, text);
+  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::Procedure));
+}
+
+void Window::SetColor(COLORREF color) {
+  color_ = color;
+  if (brush_) DeleteObject(brush_);
+  brush_ = CreateSolidBrush(color);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+std::optional<LRESULT> Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (lParam) {
+        if (Control* child = ControlFromHandle(reinterpret_cast<HWND>(lParam))) child->OnCommand(HIWORD(wParam));
+        return 0;
+      }
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      if (brush_) {
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<LRESULT>(brush_);
+      }
+      break;
+    case WM_ERASEBKGND:
+      if (brush_) {
+        RECT rect;
+        GetClientRect(hwnd_, &rect);
+        FillRect(reinterpret_cast<HDC>(wParam), &rect, brush_);
+        return 1;
+      }
+      break;
+  }
+  return std::nullopt;
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = dynamic_cast<Window*>(ControlFromHandle(hwnd));
+  if (self) {
+    try {
+      if (auto result = self->HandleMessage(message, wParam, lParam)) return *result;
+    } catch (const std::exception& error) {
+      ReportError(error.what());
+      return 0;
+    } catch (...) {
+      ReportError("Unknown error");
+      return 0;
+    }
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+Panel::Panel(HWND parent, Bounds bounds, COLORREF color) {
+  CreateWindowOfClass(WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent, bounds);
+  SetColor(color);
+}
+
+std::optional<LRESULT> Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_LBUTTONDOWN && onClick) {
+    onClick();
+    return 0;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace nx::gui
