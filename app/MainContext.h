@@ -17,7 +17,7 @@ struct MainContext {
   const AnsiCodec& codec;
   const Clock& clock;
   LocaleFormats formats;
-  std::string programFolder;  // ends in "\"
+  std::string programFolder;      // ends in "\"
   std::vector<std::string> args;  // without the program name
   // The unattended full scan of "-Scan".
   std::function<void()> runAutomaticFullScan = [] {};

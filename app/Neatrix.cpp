@@ -57,8 +57,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     main = std::make_unique<TfrmMain>(context);
     main->SetCaption(Text(Str::CaptionPrefix) + VersionText(kProgramVersion));
   } catch (...) {
-    MessageBoxW(nullptr, Widen(Text(Str::ErrorCreatingMainWindow)).c_str(), Widen(Text(Str::AppTitle)).c_str(),
-                MB_OK);
+    MessageBoxW(nullptr, Widen(Text(Str::ErrorCreatingMainWindow)).c_str(), Widen(Text(Str::AppTitle)).c_str(), MB_OK);
     gui::Terminate();
   }
   SessionForms forms;

@@ -33,7 +33,9 @@ TfrmMain::TfrmMain(MainContext& context)
   scaleFactor_ = ScaleFactorFor(PixelsPerInch());
 }
 
-bool TfrmMain::DebugMode() const { return IsDebugMode(context_.args); }
+bool TfrmMain::DebugMode() const {
+  return IsDebugMode(context_.args);
+}
 
 void TfrmMain::CreateControls() {
   HWND self = Handle();
@@ -66,8 +68,8 @@ void TfrmMain::CreateControls() {
     group.notebook = std::make_unique<gui::Panel>(pnlALeftMain->Handle(), gui::Bounds{4, 0, kLeftPanelWidth - 8, 31},
                                                   kCollapsedGroupColor);
     group.notebook->hint = Text(Str::GroupHint);
-    group.header = std::make_unique<gui::Label>(group.notebook->Handle(), gui::Bounds{8, 8, 160, 16},
-                                                Text(kGroupCaptions[i]));
+    group.header =
+        std::make_unique<gui::Label>(group.notebook->Handle(), gui::Bounds{8, 8, 160, 16}, Text(kGroupCaptions[i]));
     group.header->SetFont(boldFont_.Get());
     components_.push_back(group.notebook.get());
     components_.push_back(group.header.get());
@@ -76,8 +78,9 @@ void TfrmMain::CreateControls() {
   Image1 = std::make_unique<gui::PaintBox>(self, gui::Bounds{kLeftPanelWidth + 12, 61, 420, 200});
   Image1->onPaint = [this](HDC dc, const RECT& area) { PaintLogo(dc, area); };
   lblMainURL = std::make_unique<gui::Label>(self, gui::Bounds{0, 279, 200, 16}, Text(Str::MakerUrl), SS_RIGHT);
-  gui::Bounds logo = Image1->GetBounds(), url = lblMainURL->GetBounds();
-  lblMainURL->SetBounds({logo.left + logo.width - url.width, 279, url.width, url.height});
+  gui::Bounds logo = Image1->GetBounds();
+  int urlWidth = lblMainURL->TextWidth(lblMainURL->GetText()) + 4;
+  lblMainURL->SetBounds({logo.left + logo.width - urlWidth, 279, urlWidth, 16});
   lblMainURL->onClick = [] {
     ShellExecuteW(nullptr, L"open", Widen(Text(Str::MakerUrl)).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   };

@@ -33,9 +33,13 @@ std::vector<std::string> LanguageModuleCandidates(std::string_view programPath, 
   return candidates;
 }
 
-bool IsAutoScan(const std::vector<std::string>& args) { return !args.empty() && args[0] == "-Scan"; }
+bool IsAutoScan(const std::vector<std::string>& args) {
+  return !args.empty() && args[0] == "-Scan";
+}
 
-bool IsDebugMode(const std::vector<std::string>& args) { return !args.empty() && args[0] == "-debug"; }
+bool IsDebugMode(const std::vector<std::string>& args) {
+  return !args.empty() && args[0] == "-debug";
+}
 
 WindowSize ClampMainWindowSize(WindowSize size) {
   if (size.height <= 300) size.height = 300;
@@ -43,7 +47,9 @@ WindowSize ClampMainWindowSize(WindowSize size) {
   return size;
 }
 
-double ScaleFactorFor(int pixelsPerInch) { return 2.0 - 96.0 / pixelsPerInch; }
+double ScaleFactorFor(int pixelsPerInch) {
+  return 2.0 - 96.0 / pixelsPerInch;
+}
 
 int ScaledHeight(int height, double scaleFactor) {
   return static_cast<int>(std::nearbyint(height * scaleFactor));  // default rounding mode: halves to even

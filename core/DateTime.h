@@ -11,10 +11,10 @@ namespace nx {
 using DateTime = double;
 
 struct CivilTime {
-    int year, month, day;  // month 1-12, day 1-31
-    int hour, minute, second, millisecond;
+  int year, month, day;  // month 1-12, day 1-31
+  int hour, minute, second, millisecond;
 
-    bool operator==(const CivilTime&) const = default;
+  bool operator==(const CivilTime&) const = default;
 };
 
 // Expects a civil time that passes IsValidCivil.

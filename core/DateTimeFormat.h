@@ -9,16 +9,16 @@
 namespace nx {
 
 struct LocaleFormats {
-    std::string shortDate = "M/d/yyyy";
-    std::string longTime = "h:mm:ss tt";
-    std::string am = "AM", pm = "PM";
-    std::array<std::string, 12> monthNames{"January", "February", "March",     "April",   "May",      "June",
-                                           "July",    "August",   "September", "October", "November", "December"};
-    std::array<std::string, 12> monthAbbrevs{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    // Sunday first.
-    std::array<std::string, 7> dayNames{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-    std::array<std::string, 7> dayAbbrevs{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  std::string shortDate = "M/d/yyyy";
+  std::string longTime = "h:mm:ss tt";
+  std::string am = "AM", pm = "PM";
+  std::array<std::string, 12> monthNames{"January", "February", "March",     "April",   "May",      "June",
+                                         "July",    "August",   "September", "October", "November", "December"};
+  std::array<std::string, 12> monthAbbrevs{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  // Sunday first.
+  std::array<std::string, 7> dayNames{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  std::array<std::string, 7> dayAbbrevs{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 };
 
 // Pictures follow GetDateFormat / GetTimeFormat: field letters are expanded,

@@ -13,7 +13,7 @@ public:
   virtual bool DirectoryExists(std::string_view path) = 0;
   virtual bool FileExists(std::string_view path) = 0;
   // Creates one folder; its parent must exist.
-  virtual bool CreateDirectory(std::string_view path) = 0;
+  virtual bool MakeDirectory(std::string_view path) = 0;
   // Opens (or creates) the file, appends the bytes and closes it again; false
   // when the file cannot be opened or written. Never waits for a lock.
   virtual bool AppendToFile(std::string_view path, std::string_view bytes) = 0;

@@ -7,7 +7,9 @@ namespace {
 const TextSource* current = nullptr;
 }
 
-void SetTextSource(const TextSource* source) { current = source; }
+void SetTextSource(const TextSource* source) {
+  current = source;
+}
 
 std::string Text(Str id) {
   if (!current) throw std::logic_error("no text source installed");

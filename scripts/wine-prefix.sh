@@ -45,7 +45,7 @@ case "${1:-start}" in
     make_prefix run ""
     # A persistent server, warmed up detached so that no later capture pipe is
     # inherited by Wine's background processes.
-    wineserver -p
+    wineserver -p </dev/null >/dev/null 2>&1 || true  # already up
     setsid wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
     ;;
   stop)

@@ -34,7 +34,7 @@ struct GeneralSettings {
   bool LoggDeleted = false;
   std::string BackupDir;  // empty leaves the stored folder as it is
   bool Backup = false;
-  std::string Language;   // "English" or "Swedish"
+  std::string Language;  // "English" or "Swedish"
   bool ShowHints = false;
   std::string ScanDrives;  // the checked drives' letters, in list order
   bool LoggScans = false;

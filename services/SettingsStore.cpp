@@ -27,12 +27,14 @@ std::string PadFullScan(std::string fullScan) {
   return fullScan;
 }
 
-std::string SettingsStore::DefaultBackupDir() const { return programFolder_ + "Backup\\"; }
+std::string SettingsStore::DefaultBackupDir() const {
+  return programFolder_ + "Backup\\";
+}
 
 std::string SettingsStore::UseDefaultBackupDir() {
   std::string dir = DefaultBackupDir();
   std::string folder = dir.substr(0, dir.size() - 1);
-  if (!files_.DirectoryExists(folder)) files_.CreateDirectory(folder);
+  if (!files_.DirectoryExists(folder)) files_.MakeDirectory(folder);
   return dir;
 }
 
@@ -58,9 +60,9 @@ bool SettingsStore::ReadRecord(RegistryKey& key, AppSettings& settings) {
     const char* name;
     bool AppSettings::*field;
   };
-  static constexpr Flag kFlags[] = {{"Logg", &AppSettings::Logg},         {"LoggDeleted", &AppSettings::LoggDeleted},
+  static constexpr Flag kFlags[] = {{"Logg", &AppSettings::Logg},           {"LoggDeleted", &AppSettings::LoggDeleted},
                                     {"LoggScans", &AppSettings::LoggScans}, {"ShowHints", &AppSettings::ShowHints},
-                                    {"WinTmp", &AppSettings::WinTmp},     {"ZeroLength", &AppSettings::ZeroLength}};
+                                    {"WinTmp", &AppSettings::WinTmp},       {"ZeroLength", &AppSettings::ZeroLength}};
   for (const Flag& flag : kFlags) {
     auto value = ReadBool(key, flag.name);
     if (!value) return false;

@@ -41,7 +41,9 @@ HMODULE LoadLanguageModule(int localeId, const std::string& programPath) {
 
 ResourceTexts::ResourceTexts() : image_(GetModuleHandleW(nullptr)), current_(image_) {}
 
-ResourceTexts::~ResourceTexts() { UseModule(image_); }
+ResourceTexts::~ResourceTexts() {
+  UseModule(image_);
+}
 
 void ResourceTexts::UseModule(HMODULE module) {
   if (current_ != image_ && current_ != module) FreeLibrary(current_);

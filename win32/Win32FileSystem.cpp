@@ -17,7 +17,7 @@ bool Win32FileSystem::FileExists(std::string_view path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool Win32FileSystem::CreateDirectory(std::string_view path) {
+bool Win32FileSystem::MakeDirectory(std::string_view path) {
   return CreateDirectoryW(Widen(path).c_str(), nullptr) != 0;
 }
 

@@ -7,7 +7,7 @@ class Win32FileSystem : public FileSystem {
 public:
   bool DirectoryExists(std::string_view path) override;
   bool FileExists(std::string_view path) override;
-  bool CreateDirectory(std::string_view path) override;
+  bool MakeDirectory(std::string_view path) override;
   bool AppendToFile(std::string_view path, std::string_view bytes) override;
 };
 

@@ -18,10 +18,18 @@ void Dispatch(MSG& msg) {
 }
 }  // namespace
 
-void SetApplicationTitle(const std::string& text) { title = text; }
-std::string ApplicationTitle() { return title; }
-void SetMainForm(Form* form) { mainForm = form; }
-Form* MainForm() { return mainForm; }
+void SetApplicationTitle(const std::string& text) {
+  title = text;
+}
+std::string ApplicationTitle() {
+  return title;
+}
+void SetMainForm(Form* form) {
+  mainForm = form;
+}
+Form* MainForm() {
+  return mainForm;
+}
 
 int RunMessageLoop() {
   MSG msg;
@@ -35,7 +43,9 @@ void Terminate() {
   terminated = true;
 }
 
-bool Terminated() { return terminated; }
+bool Terminated() {
+  return terminated;
+}
 
 void ProcessMessages() {
   MSG msg;

@@ -27,9 +27,11 @@ public:
   void SetEnabled(bool enabled);
   bool Enabled() const;
   void SetText(const std::string& text);
-  std::string Text() const;
+  std::string GetText() const;
   void SetFont(HFONT font);
   HFONT Font() const;
+  // The pixel width of a text in this control's font.
+  int TextWidth(const std::string& text) const;
 
   // Tool-tip text; whether it shows is the form's decision.
   std::string hint;

@@ -23,8 +23,12 @@ void Form::Show() {
   SetForegroundWindow(hwnd_);
 }
 
-void Form::Close() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
-void Form::Minimize() { ShowWindow(hwnd_, SW_MINIMIZE); }
+void Form::Close() {
+  SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
+void Form::Minimize() {
+  ShowWindow(hwnd_, SW_MINIMIZE);
+}
 
 void Form::SetSize(int width, int height) {
   SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

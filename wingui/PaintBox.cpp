@@ -2,7 +2,9 @@
 
 namespace nx::gui {
 
-PaintBox::PaintBox(HWND parent, Bounds bounds) { CreateWindowOfClass(WS_CHILD | WS_VISIBLE, 0, parent, bounds); }
+PaintBox::PaintBox(HWND parent, Bounds bounds) {
+  CreateWindowOfClass(WS_CHILD | WS_VISIBLE, 0, parent, bounds);
+}
 
 std::optional<LRESULT> PaintBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_PAINT) {

@@ -26,6 +26,8 @@ std::string StatusBar::PanelText(int panel) const {
   return Narrow(text);
 }
 
-void StatusBar::Relayout() { SendMessageW(hwnd_, WM_SIZE, 0, 0); }
+void StatusBar::Relayout() {
+  SendMessageW(hwnd_, WM_SIZE, 0, 0);
+}
 
 }  // namespace nx::gui

@@ -5,16 +5,15 @@
 #include "win32/WideText.h"
 
 namespace nx::gui {
-namespace {
-
-const wchar_t* RegisteredClass() {
+const wchar_t* Window::RegisteredClass() {
   static const wchar_t* name = [] {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcW;  // replaced per window right after creation
+    wc.lpfnWndProc = &Window::Procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
     wc.lpszClassName = L"NeatrixWindow";
     RegisterClassExW(&wc);
@@ -22,8 +21,6 @@ const wchar_t* RegisteredClass() {
   }();
   return name;
 }
-
-}  // namespace
 
 void ReportError(const char* what) {
   MessageBoxW(nullptr, Widen(what).c_str(), L"Neatrix!", MB_OK | MB_ICONERROR);
@@ -38,7 +35,6 @@ Window::~Window() {
 
 void Window::CreateWindowOfClass(DWORD style, DWORD exStyle, HWND parent, Bounds bounds, const std::string& text) {
   Create(RegisteredClass(), style, exStyle, parent, bounds, text);
-  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::Procedure));
 }
 
 void Window::SetColor(COLORREF color) {
@@ -50,6 +46,11 @@ void Window::SetColor(COLORREF color) {
 
 std::optional<LRESULT> Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_SETFONT:  // kept so that the controls inside take it on
+      font_ = reinterpret_cast<HFONT>(wParam);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
     case WM_COMMAND:
       if (lParam) {
         if (Control* child = ControlFromHandle(reinterpret_cast<HWND>(lParam))) child->OnCommand(HIWORD(wParam));

@@ -21,8 +21,10 @@ protected:
   virtual std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+  static const wchar_t* RegisteredClass();
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   COLORREF color_ = GetSysColor(COLOR_BTNFACE);
+  HFONT font_ = nullptr;
   HBRUSH brush_ = nullptr;
 };
 

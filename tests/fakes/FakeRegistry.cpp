@@ -23,9 +23,7 @@ public:
     return Get<std::vector<std::uint8_t>>(name);
   }
 
-  bool WriteString(std::string_view name, std::string_view value) override {
-    return Set(name, std::string(value));
-  }
+  bool WriteString(std::string_view name, std::string_view value) override { return Set(name, std::string(value)); }
   bool WriteInteger(std::string_view name, std::int32_t value) override { return Set(name, value); }
   bool WriteBinary(std::string_view name, const std::vector<std::uint8_t>& data) override { return Set(name, data); }
 

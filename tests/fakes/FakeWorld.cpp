@@ -17,7 +17,7 @@ public:
   bool DirectoryExists(std::string_view path) override { return folders_.count(Key(path)) > 0; }
   bool FileExists(std::string_view path) override { return files_.count(Key(path)) > 0; }
 
-  bool CreateDirectory(std::string_view path) override {
+  bool MakeDirectory(std::string_view path) override {
     std::string key = Key(path);
     if (folders_.count(key) || files_.count(key) || !folders_.count(Parent(key))) return false;
     folders_.insert(key);
@@ -81,6 +81,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TestWorld> MakeTestWorld() { return std::make_unique<FakeWorld>(); }
+std::unique_ptr<TestWorld> MakeTestWorld() {
+  return std::make_unique<FakeWorld>();
+}
 
 }  // namespace nx::test

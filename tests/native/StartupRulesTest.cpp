@@ -63,10 +63,10 @@ TEST(StartupRules, ScaledHeights) {
   EXPECT_DOUBLE_EQ(ScaleFactorFor(96), 1.0);
   EXPECT_DOUBLE_EQ(ScaleFactorFor(120), 1.2);
   EXPECT_EQ(ScaledHeight(31, ScaleFactorFor(96)), 31);
-  EXPECT_EQ(ScaledHeight(31, ScaleFactorFor(120)), 37);  // 37.2
+  EXPECT_EQ(ScaledHeight(31, ScaleFactorFor(120)), 37);    // 37.2
   EXPECT_EQ(ScaledHeight(201, ScaleFactorFor(120)), 241);  // 241.2
-  EXPECT_EQ(ScaledHeight(5, 1.5), 8);  // 7.5: halves go to even
-  EXPECT_EQ(ScaledHeight(3, 1.5), 4);  // 4.5
+  EXPECT_EQ(ScaledHeight(5, 1.5), 8);                      // 7.5: halves go to even
+  EXPECT_EQ(ScaledHeight(3, 1.5), 4);                      // 4.5
 }
 
 }  // namespace

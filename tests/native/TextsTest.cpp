@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/Texts.h"
 #include "core/TextUtil.h"
+#include "core/Texts.h"
 
 namespace nx {
 namespace {
@@ -14,7 +14,9 @@ TEST(FormatText, FillsPlaceholdersInOrder) {
   EXPECT_EQ(FormatText("%s", {"100%s"}), "100%s");  // arguments are not scanned again
 }
 
-TEST(Texts, EnglishTableIsInstalled) { EXPECT_EQ(Text(Str::ToolbarExit), "Exit"); }
+TEST(Texts, EnglishTableIsInstalled) {
+  EXPECT_EQ(Text(Str::ToolbarExit), "Exit");
+}
 
 TEST(TextUtil, CaseFoldingIsAsciiOnly) {
   EXPECT_TRUE(EqualsIgnoreCaseAscii("Swedish", "SWEDISH"));

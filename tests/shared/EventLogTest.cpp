@@ -9,7 +9,8 @@ namespace {
 class EventLogTest : public testing::Test {
 protected:
   EventLogTest()
-      : world(MakeTestWorld()), clock(At(2004, 5, 12, 14, 3, 11)),
+      : world(MakeTestWorld()),
+        clock(At(2004, 5, 12, 14, 3, 11)),
         log(world->files(), world->codec(), clock, Formats("yyyy-MM-dd", "HH:mm:ss"), world->folder()) {}
 
   std::string LogFile(const std::string& name) { return world->folder() + "Loggs\\" + name; }

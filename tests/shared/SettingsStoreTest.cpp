@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <variant>
-
 #include "services/SettingsStore.h"
+#include "tests/support/SetupDefaults.h"
 #include "tests/support/TestWorld.h"
 
 namespace nx::test {
@@ -19,29 +18,9 @@ class SettingsStoreTest : public testing::Test {
 protected:
   SettingsStoreTest() : world(MakeTestWorld()), store(world->registry(), world->files(), world->folder()) {}
 
-  // The values the setup program writes for a new installation, but for one
-  // value left out (omit) or stored as text where a number belongs (mistype).
   std::unique_ptr<RegistryKey> WriteSetupDefaults(const char* path = kSettingsKey, std::string_view omit = {},
                                                   std::string_view mistype = {}) {
-    auto key = world->registry().OpenKey(RootKey::CurrentUser, path, true);
-    struct Value {
-      const char* name;
-      std::variant<const char*, std::int32_t> data;
-    };
-    static const Value kDefaults[] = {
-        {"Language", "English"}, {"Logg", 0},           {"LoggScans", 0},   {"LoggDeleted", 0},
-        {"Backup", 0},           {"ZeroLength", 0},     {"ShowHints", 1},   {"WinTmp", 1},
-        {"HotTrack", 1},         {"ScanDrives", "C"},   {"BackupDir", ""},  {"masks", "*.BAK;*.OLD;*.TMP;*.*~*;"},
-        {"FullScan", "111101010101011"}, {"HotKeys", "1DEFGHI2JKL3M4NOPQRSTUVWX"}, {"MinDups", 2},
-        {"ExcludeCookies", ""}};
-    for (const Value& value : kDefaults) {
-      if (value.name == omit) continue;
-      if (value.name == mistype || std::holds_alternative<const char*>(value.data))
-        key->WriteString(value.name, value.name == mistype ? "1" : std::get<const char*>(value.data));
-      else
-        key->WriteInteger(value.name, std::get<std::int32_t>(value.data));
-    }
-    return key;
+    return test::WriteSetupDefaults(world->registry(), path, omit, mistype);
   }
 
   bool Load() { return store.LoadSettings(settings, form); }
@@ -84,11 +63,11 @@ TEST_F(SettingsStoreTest, NamesMatchWithoutRegardToCase) {
 
 TEST_F(SettingsStoreTest, FullScanIsPaddedOnlyWhenShort) {
   auto key = WriteSetupDefaults();
-  for (auto [stored, loaded] : std::vector<std::pair<std::string, std::string>>{
-           {"111101010101011", "11110101010101100"},
-           {"111101010101011110", "111101010101011110"},
-           {"11110101010101111011", "11110101010101111011"},
-           {"", "00"}}) {
+  for (auto [stored, loaded] :
+       std::vector<std::pair<std::string, std::string>>{{"111101010101011", "11110101010101100"},
+                                                        {"111101010101011110", "111101010101011110"},
+                                                        {"11110101010101111011", "11110101010101111011"},
+                                                        {"", "00"}}) {
     key->WriteString("FullScan", stored);
     ASSERT_TRUE(Load()) << stored;
     EXPECT_EQ(settings.FullScan, loaded) << stored;
@@ -231,7 +210,8 @@ TEST_F(SettingsStoreTest, DateTimesAreEightByteDayCounts) {
   key->WriteBinary("Short", {1, 2, 3});
   key->WriteBinary("NotANumber", {0, 0, 0, 0, 0, 0, 0xF8, 0x7F});
   key->WriteString("Text", "2004-05-12");
-  for (const char* name : {"Short", "NotANumber", "Text", "Missing"}) EXPECT_EQ(ReadDateTime(*key, name), std::nullopt) << name;
+  for (const char* name : {"Short", "NotANumber", "Text", "Missing"})
+    EXPECT_EQ(ReadDateTime(*key, name), std::nullopt) << name;
 }
 
 }  // namespace

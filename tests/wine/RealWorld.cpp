@@ -47,7 +47,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TestWorld> MakeTestWorld() { return std::make_unique<RealWorld>(); }
+std::unique_ptr<TestWorld> MakeTestWorld() {
+  return std::make_unique<RealWorld>();
+}
 
 std::string FreshScratchFolder() {
   wchar_t exe[MAX_PATH];
