@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
 """String tables of Neatrix: checks them and turns them into build inputs.
 
-A table is a text file of lines `Name = "text"` (C escapes \\ \" \r \n \t),
-with blank lines and lines starting with # ignored. English is the master:
-its order gives the resource ids.
+The tables of one language are the files AREA.LANGUAGE.txt of a folder, one
+area per part of the program (Shell.English.txt, Shell.Swedish.txt, ...). A
+file holds lines `Name = "text"` (C escapes \\ \" \r \n \t); blank lines
+and lines starting with # are ignored. English is the master: its areas in
+name order, and the lines in file order, give the resource ids.
 
-  strings.py check English.txt Swedish.txt
-  strings.py header English.txt out.h
-  strings.py table English.txt out.inc        (English texts for native builds)
-  strings.py rc English.txt Other.txt out.rc  (Other's texts, English's ids)
+  strings.py check FOLDER                     (every language against English)
+  strings.py header FOLDER out.h
+  strings.py table FOLDER out.inc             (English texts for native builds)
+  strings.py rc FOLDER LANGUAGE out.rc        (that language's texts, English's ids)
 """
+import os
 import re
 import sys
 
@@ -54,6 +57,23 @@ def load(path):
                 fail(f"{where}: {name} is defined twice")
             entries[name] = text
     return entries
+
+
+def load_language(folder, language):
+    entries = {}
+    files = sorted(f for f in os.listdir(folder) if f.endswith(f'.{language}.txt'))
+    if not files:
+        fail(f"no {language} tables in {folder}")
+    for name in files:
+        for key, text in load(os.path.join(folder, name)).items():
+            if key in entries:
+                fail(f"{name}: {key} is defined in another area too")
+            entries[key] = text
+    return entries
+
+
+def languages(folder):
+    return sorted({f.split('.')[-2] for f in os.listdir(folder) if f.count('.') == 2 and f.endswith('.txt')})
 
 
 def placeholders(text):
@@ -114,28 +134,32 @@ def write(path, text):
         f.write(text)
 
 
+def require_same(master, other, label):
+    problems = check(master, other)
+    if problems:
+        fail(f"{label} differs from English:\n  " + "\n  ".join(problems))
+
+
 def main(argv):
     if len(argv) < 3:
         fail(__doc__)
-    command, master = argv[1], load(argv[2])
+    command, folder = argv[1], argv[2]
+    master = load_language(folder, 'English')
     if command == 'check':
-        problems = check(master, load(argv[3]))
-        if problems:
-            fail(f"{argv[3]} differs from {argv[2]}:\n  " + "\n  ".join(problems))
+        for language in languages(folder):
+            require_same(master, load_language(folder, language), language)
     elif command == 'header':
         body = ''.join(f"  {name} = {FIRST_ID + i},\n" for i, name in enumerate(master))
-        write(argv[3], "// Generated from the English string table; do not edit.\n#pragma once\n\n"
+        write(argv[3], "// Generated from the English string tables; do not edit.\n#pragma once\n\n"
               "namespace nx {\n\nenum class Str : unsigned {\n" + body + "};\n\n"
               f"inline constexpr unsigned kFirstStringId = {FIRST_ID};\n"
               f"inline constexpr unsigned kStringCount = {len(master)};\n\n}}  // namespace nx\n")
     elif command == 'table':
         body = ''.join(f"  {c_literal(text)},\n" for text in master.values())
-        write(argv[3], "// Generated from the English string table; do not edit.\n" + body)
+        write(argv[3], "// Generated from the English string tables; do not edit.\n" + body)
     elif command == 'rc':
-        other = load(argv[3])
-        problems = check(master, other)
-        if problems:
-            fail(f"{argv[3]} differs from {argv[2]}:\n  " + "\n  ".join(problems))
+        other = load_language(folder, argv[3])
+        require_same(master, other, argv[3])
         body = ''.join(f"  {FIRST_ID + i}, {rc_literal(other[name])}\n" for i, name in enumerate(master))
         write(argv[4], "// Generated; do not edit.\n#pragma code_page(65001)\n"
               "STRINGTABLE\nBEGIN\n" + body + "END\n")

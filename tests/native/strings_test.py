@@ -11,20 +11,19 @@ SCRIPT = os.path.join(ROOT, 'scripts', 'strings.py')
 TABLES = os.path.join(ROOT, 'resources', 'strings')
 
 
-def check(master, other):
+def check(english, swedish):
+    """english, swedish: {area: text}"""
     with tempfile.TemporaryDirectory() as folder:
-        paths = []
-        for name, text in (('en.txt', master), ('sv.txt', other)):
-            paths.append(os.path.join(folder, name))
-            with open(paths[-1], 'w', encoding='utf-8') as f:
-                f.write(text)
-        return subprocess.run([sys.executable, SCRIPT, 'check', *paths], capture_output=True, text=True)
+        for language, tables in (('English', english), ('Swedish', swedish)):
+            for area, text in tables.items():
+                with open(os.path.join(folder, f'{area}.{language}.txt'), 'w', encoding='utf-8') as f:
+                    f.write(text)
+        return subprocess.run([sys.executable, SCRIPT, 'check', folder], capture_output=True, text=True)
 
 
 class StringTables(unittest.TestCase):
     def test_shipped_tables_agree(self):
-        result = subprocess.run([sys.executable, SCRIPT, 'check', os.path.join(TABLES, 'English.txt'),
-                                 os.path.join(TABLES, 'Swedish.txt')], capture_output=True, text=True)
+        result = subprocess.run([sys.executable, SCRIPT, 'check', TABLES], capture_output=True, text=True)
         self.assertEqual(result.returncode, 0, result.stderr)
 
     def test_differences_fail(self):
@@ -37,12 +36,18 @@ class StringTables(unittest.TestCase):
             ('A = "bad \\q"\n', 'A = "x"\n', 'bad escape'),
         ]
         for master, other, message in cases:
-            result = check(master, other)
+            result = check({'Shell': master}, {'Shell': other})
             self.assertNotEqual(result.returncode, 0, master + other)
             self.assertIn(message, result.stderr)
 
-    def test_percent_signs_and_escapes_pass(self):
-        self.assertEqual(check('A = "100%% \\"%s\\"\\r\\n"\n', 'A = "100 %% \\"%s\\""\n').returncode, 0)
+    def test_a_name_belongs_to_one_area(self):
+        result = check({'One': 'A = "x"\n', 'Two': 'A = "y"\n'}, {'One': 'A = "x"\n', 'Two': 'A = "y"\n'})
+        self.assertIn('another area', result.stderr)
+
+    def test_areas_split_freely_and_escapes_pass(self):
+        english = {'One': 'A = "100%% \\"%s\\"\\r\\n"\n', 'Two': 'B = "b"\n'}
+        swedish = {'One': 'A = "100 %% \\"%s\\""\n', 'Two': 'B = "b"\n'}
+        self.assertEqual(check(english, swedish).returncode, 0)
 
 
 if __name__ == '__main__':
