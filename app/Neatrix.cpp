@@ -6,7 +6,7 @@
 
 #include "app/NxMain.h"
 #include "app/SessionForms.h"
-#include "app/StartupRules.h"
+#include "app/logic/StartupRules.h"
 #include "core/Texts.h"
 #include "win32/LanguageModule.h"
 #include "win32/UserLocale.h"

@@ -1,6 +1,6 @@
 #include "app/NxMain.h"
 
-#include "app/StartupRules.h"
+#include "app/logic/StartupRules.h"
 #include "core/Texts.h"
 #include "win32/WideText.h"
 #include "wingui/Application.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/EventLog.h"
+#include "app/logic/EventLog.h"
 #include "app/MainContext.h"
 #include "services/SettingsStore.h"
 #include "wingui/Font.h"

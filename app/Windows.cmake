@@ -1,5 +1,7 @@
 # The windows of the application shell and the program itself.
-add_library(nx_app_windows STATIC NxMain.cpp SessionForms.cpp)
+file(GLOB windows CONFIGURE_DEPENDS *.cpp)
+list(REMOVE_ITEM windows ${CMAKE_CURRENT_SOURCE_DIR}/Neatrix.cpp)
+add_library(nx_app_windows STATIC ${windows})
 target_link_libraries(nx_app_windows PUBLIC nx_app_rules nx_services nx_wingui nx_win32)
 
 add_executable(Neatrix WIN32 Neatrix.cpp ${CMAKE_SOURCE_DIR}/resources/Neatrix.rc)

@@ -1,6 +1,6 @@
 #include "win32/LanguageModule.h"
 
-#include "app/StartupRules.h"
+#include "app/logic/StartupRules.h"
 #include "win32/UserLocale.h"
 #include "win32/WideText.h"
 

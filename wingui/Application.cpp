@@ -10,13 +10,14 @@ std::string title;
 Form* mainForm = nullptr;
 bool terminated = false;
 
-void Dispatch(MSG& msg) {
+}  // namespace
+
+void DispatchMessageTo(MSG& msg) {
   HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  if (top && IsDialogMessageW(top, &msg)) return;  // Tab and arrow keys between controls
+  if (top && IsDialogMessageW(top, &msg)) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
 }
-}  // namespace
 
 void SetApplicationTitle(const std::string& text) {
   title = text;
@@ -33,7 +34,7 @@ Form* MainForm() {
 
 int RunMessageLoop() {
   MSG msg;
-  while (!terminated && GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+  while (!terminated && GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageTo(msg);
   terminated = true;
   return 0;
 }
@@ -54,7 +55,7 @@ void ProcessMessages() {
       terminated = true;
       break;
     }
-    Dispatch(msg);
+    DispatchMessageTo(msg);
   }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // The application object: title, main form, message loop.
+#include <windows.h>
+
 #include <string>
 
 namespace nx::gui {
@@ -20,5 +22,8 @@ bool Terminated();
 // Handles the pending messages so that a long operation repaints and Stop can
 // be pressed.
 void ProcessMessages();
+// Translates and dispatches one message, with dialog keys (Tab, arrows,
+// Escape, Enter) going to the form it belongs to.
+void DispatchMessageTo(MSG& msg);
 
 }  // namespace nx::gui

@@ -1,5 +1,7 @@
 #include "wingui/Form.h"
 
+#include <vector>
+
 #include "wingui/Application.h"
 
 namespace nx::gui {
@@ -34,6 +36,44 @@ void Form::SetSize(int width, int height) {
   SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::CenterOnScreen() {
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  Bounds b = GetBounds();
+  SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - b.width) / 2,
+               work.top + (work.bottom - work.top - b.height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Form::ShowModal() {
+  // Every other enabled window of this thread waits until the form is done.
+  std::vector<HWND> disabled;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM list) -> BOOL {
+        if (IsWindowVisible(window) && IsWindowEnabled(window))
+          reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&disabled));
+  std::erase(disabled, hwnd_);
+  for (HWND window : disabled) EnableWindow(window, FALSE);
+  modal_ = true;
+  modalResult_ = 0;
+  Show();
+  MSG msg;
+  while (modalResult_ == 0) {
+    if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+      PostQuitMessage(0);  // the outer loop must see it too
+      break;
+    }
+    DispatchMessageTo(msg);
+  }
+  for (HWND window : disabled) EnableWindow(window, TRUE);
+  ShowWindow(hwnd_, SW_HIDE);
+  modal_ = false;
+  return modalResult_;
+}
+
 int Form::PixelsPerInch() const {
   HDC dc = GetDC(hwnd_);
   int ppi = GetDeviceCaps(dc, LOGPIXELSY);
@@ -59,7 +99,11 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
     }
     case WM_CLOSE:
       if (FormClose()) {
-        ShowWindow(hwnd_, SW_HIDE);
+        if (modal_) {
+          if (modalResult_ == 0) modalResult_ = kModalCancel;
+        } else {
+          ShowWindow(hwnd_, SW_HIDE);
+        }
         if (MainForm() == this) Terminate();
       }
       return 0;

@@ -4,6 +4,9 @@
 
 namespace nx::gui {
 
+inline constexpr int kModalOk = 1;
+inline constexpr int kModalCancel = 2;
+
 class Form : public Window {
 public:
   ~Form() override;
@@ -13,6 +16,14 @@ public:
   void SetCaption(const std::string& caption) { SetText(caption); }
   void SetSize(int width, int height);
   int PixelsPerInch() const;
+  // Centres the window on the desktop.
+  void CenterOnScreen();
+
+  // Shows the form with every other window of the program disabled and
+  // returns when SetModalResult ends it (closing it gives kModalCancel).
+  int ShowModal();
+  void SetModalResult(int result) { modalResult_ = result; }
+  bool IsModal() const { return modal_; }
 
 protected:
   Form(const std::string& caption, Bounds bounds);
@@ -28,6 +39,8 @@ protected:
 
 private:
   bool shown_ = false;
+  bool modal_ = false;
+  int modalResult_ = 0;
   HFONT font_ = nullptr;
 };
 

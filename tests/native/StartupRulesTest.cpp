@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/StartupRules.h"
+#include "app/logic/StartupRules.h"
 
 namespace nx {
 namespace {

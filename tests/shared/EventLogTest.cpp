@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/EventLog.h"
+#include "app/logic/EventLog.h"
 #include "tests/support/TestWorld.h"
 
 namespace nx::test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/EventLog.h"
+#include "app/logic/EventLog.h"
 #include "tests/support/TestWorld.h"
 #include "win32/WideText.h"
 #include "win32/Win32FileSystem.h"

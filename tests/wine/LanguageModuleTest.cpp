@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/StartupRules.h"
+#include "app/logic/StartupRules.h"
 #include "tests/wine/WineSupport.h"
 #include "win32/LanguageModule.h"
 #include "win32/UserLocale.h"

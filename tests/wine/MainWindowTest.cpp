@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/NxMain.h"
-#include "app/StartupRules.h"
+#include "app/logic/StartupRules.h"
 #include "tests/support/SetupDefaults.h"
 #include "tests/support/TestWorld.h"
 #include "win32/Win32FileSystem.h"

@@ -1,4 +1,4 @@
-#include "app/StartupRules.h"
+#include "app/logic/StartupRules.h"
 
 #include <cmath>
 

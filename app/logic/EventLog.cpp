@@ -1,4 +1,4 @@
-#include "app/EventLog.h"
+#include "app/logic/EventLog.h"
 
 #include "core/Texts.h"
 
