@@ -13,10 +13,10 @@ PopupAdjustment AdjustPopup(std::optional<SectionCode> current, bool rowSelected
     change.deactivateVisible = icon == 14;
   }
   if (*current == SectionCode::KW) {
-    bool file = caption == Text(Str::KeywordTypeFileName) || caption == Text(Str::KeywordTypeFolderName) ||
-                caption == Text(Str::KeywordTypeTextInFile);
-    bool registry = caption == Text(Str::KeywordTypeRegistryKey) || caption == Text(Str::KeywordTypeRegistryValue) ||
-                    caption == Text(Str::KeywordTypeRegistryData);
+    bool file = caption == Text(Str::KindFileName) || caption == Text(Str::KindFolderName) ||
+                caption == Text(Str::KindTextInFile);
+    bool registry = caption == Text(Str::KindRegistryKey) || caption == Text(Str::KindRegistryValue) ||
+                    caption == Text(Str::KindRegistryData);
     if (file || registry) {
       change.openFolderEnabled = file;
       change.openRegistryEnabled = registry;
