@@ -62,6 +62,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   }
   SessionForms forms;
   if (main) {
+    main->UseSessionForms(forms);
     main->CurrentLanguage = CurrentLanguageFrom(language);
     if (!gui::Terminated()) main->Show();
   }

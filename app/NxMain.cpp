@@ -1,21 +1,21 @@
 #include "app/NxMain.h"
 
+#include <shellapi.h>
+
 #include "app/logic/StartupRules.h"
 #include "core/Texts.h"
 #include "win32/WideText.h"
 #include "wingui/Application.h"
-
-#include <shellapi.h>
+#include "wingui/Gradient.h"
 
 namespace nx {
 namespace {
 
-constexpr COLORREF kCollapsedGroupColor = 16499325;  // FBC27D
 constexpr COLORREF kAboutColor = RGB(255, 255, 255);
+constexpr COLORREF kGradientLight = 11527928;  // AFE6F8
+constexpr COLORREF kGradientDark = 2210014;    // 21B8DE
 constexpr int kLeftPanelWidth = 187;
 constexpr int kToolbarHeight = 50;
-constexpr int kCollapsedGroupHeight = 31;
-constexpr Str kGroupCaptions[] = {Str::GroupSystem, Str::GroupInternet, Str::GroupHistory, Str::GroupRegistry};
 
 }  // namespace
 
@@ -33,6 +33,10 @@ TfrmMain::TfrmMain(MainContext& context)
   scaleFactor_ = ScaleFactorFor(PixelsPerInch());
 }
 
+TfrmMain::~TfrmMain() {
+  if (gui::MainForm() == this) gui::SetMainForm(nullptr);
+}
+
 bool TfrmMain::DebugMode() const {
   return IsDebugMode(context_.args);
 }
@@ -43,37 +47,28 @@ void TfrmMain::CreateControls() {
   boldFont_ = gui::OwnedFont(Font(), 0, true, ppi);
   versionFont_ = gui::OwnedFont(Font(), 10, false, ppi);
   logoFont_ = gui::OwnedFont(Font(), 28, true, ppi);
+  tips_ = std::make_unique<gui::ToolTip>(self);
+  tips_->SetPause(100);
 
-  int x = 8;
-  auto toolbarButton = [&](Str caption) {
-    auto button = std::make_unique<gui::Button>(self, gui::Bounds{x, 10, 90, 30}, Text(caption));
-    x += 96;
-    components_.push_back(button.get());
-    return button;
-  };
-  tbtnMainExit = toolbarButton(Str::ToolbarExit);
-  tbtnFullScan = toolbarButton(Str::ToolbarFullScan);
-  tbtnStop = toolbarButton(Str::ToolbarStop);
-  tbtnSettings = toolbarButton(Str::ToolbarSettings);
-  tbtnInformation = toolbarButton(Str::ToolbarHelp);
-  tbtnAboutNX = toolbarButton(Str::ToolbarAbout);
-  tbtnStop->SetEnabled(false);
-  tbtnMainExit->onClick = [this] { Close(); };
-  tbtnAboutNX->onClick = [this] { ShowAboutState(); };
+  constexpr Str kToolbar[] = {Str::ToolbarExit,     Str::ToolbarFullScan, Str::ToolbarStop,
+                              Str::ToolbarSettings, Str::ToolbarHelp,     Str::ToolbarAbout};
+  for (size_t i = 0; i < toolbar.size(); ++i) {
+    // The toolbar wears the action buttons' colours the other way round.
+    toolbar[i] = std::make_unique<gui::GradientButton>(self, gui::Bounds{8 + static_cast<int>(i) * 96, 10, 90, 30},
+                                                       Text(kToolbar[i]), kGradientDark, kGradientLight);
+    components_.push_back(toolbar[i].get());
+  }
+  tbtnStop().SetEnabled(false);
+  tbtnMainExit().onClick = [this] { Close(); };
+  tbtnStop().onClick = [this] { StopClick(); };
+  tbtnAboutNX().onClick = [this] { ShowAboutState(); };
 
   pnlALeftMain = std::make_unique<gui::Panel>(self, gui::Bounds{0, kToolbarHeight, kLeftPanelWidth, 200},
                                               GetSysColor(COLOR_BTNFACE));
-  for (size_t i = 0; i < groups.size(); ++i) {
-    SectionGroup& group = groups[i];
-    group.notebook = std::make_unique<gui::Panel>(pnlALeftMain->Handle(), gui::Bounds{4, 0, kLeftPanelWidth - 8, 31},
-                                                  kCollapsedGroupColor);
-    group.notebook->hint = Text(Str::GroupHint);
-    group.header =
-        std::make_unique<gui::Label>(group.notebook->Handle(), gui::Bounds{8, 8, 160, 16}, Text(kGroupCaptions[i]));
-    group.header->SetFont(boldFont_.Get());
-    components_.push_back(group.notebook.get());
-    components_.push_back(group.header.get());
-  }
+  CreateGroups();
+  CreateActionButtons();
+  CreatePopupMenu();
+  CreateResultList();
 
   Image1 = std::make_unique<gui::PaintBox>(self, gui::Bounds{kLeftPanelWidth + 12, 61, 420, 200});
   Image1->onPaint = [this](HDC dc, const RECT& area) { PaintLogo(dc, area); };
@@ -91,55 +86,49 @@ void TfrmMain::CreateControls() {
   lblMainCopy = std::make_unique<gui::Label>(pnlAMain->Handle(), gui::Bounds{16, 36, 396, 48}, Text(Str::MakerNotice));
 
   sbMain = std::make_unique<gui::StatusBar>(self, std::vector<int>{260, 600});
-  for (gui::Control* control : {static_cast<gui::Control*>(Image1.get()), static_cast<gui::Control*>(lblMainURL.get()),
-                                static_cast<gui::Control*>(pnlAMain.get()), static_cast<gui::Control*>(lblMainNX.get()),
-                                static_cast<gui::Control*>(lblMainCopy.get())})
+  for (gui::Control* control : std::initializer_list<gui::Control*>{Image1.get(), lblMainURL.get(), pnlAMain.get(),
+                                                                    lblMainNX.get(), lblMainCopy.get()})
     components_.push_back(control);
 }
 
+void TfrmMain::CreateActionButtons() {
+  for (size_t i = 0; i < btnAction.size(); ++i) {
+    btnAction[i] = std::make_unique<gui::GradientButton>(Handle(), gui::Bounds{kLeftPanelWidth + 12, 0, 80, 25}, "",
+                                                         kGradientLight, kGradientDark);
+    btnAction[i]->onClick = [this, i] { ActionClick(static_cast<int>(i) + 1); };
+    components_.push_back(btnAction[i].get());
+  }
+}
+
 void TfrmMain::ResetAndLoadSettings() {
-  CollapseAllGroups();
+  for (SectionGroup group :
+       {SectionGroup::System, SectionGroup::Internet, SectionGroup::History, SectionGroup::Registry})
+    SetGroupState(group, false);
   store_.LoadTempMasks(settings_);
   if (!store_.LoadSettings(settings_, *this)) store_.ApplyDefaultSettings(settings_, *this);
 }
 
-void TfrmMain::CollapseAllGroups() {
-  int height = ScaledHeight(kCollapsedGroupHeight, scaleFactor_);
-  for (SectionGroup& group : groups) {
-    gui::Bounds bounds = group.notebook->GetBounds();
-    group.notebook->SetBounds({bounds.left, bounds.top, bounds.width, height});
-  }
-  LayoutLeftPanel();
-}
-
-void TfrmMain::LayoutLeftPanel() {
-  int top = 4;
-  for (SectionGroup& group : groups) {
-    gui::Bounds bounds = group.notebook->GetBounds();
-    group.notebook->SetBounds({bounds.left, top, bounds.width, bounds.height});
-    top += bounds.height + 4;
-  }
-  gui::Bounds last = groups.back().notebook->GetBounds();
-  gui::Bounds panel = pnlALeftMain->GetBounds();
-  pnlALeftMain->SetBounds({panel.left, panel.top, kLeftPanelWidth, last.top + last.height + 12});
-}
-
 void TfrmMain::ShowAboutState() {
-  tbtnAboutNX->SetEnabled(false);
-  CollapseAllGroups();
+  tbtnAboutNX().SetEnabled(false);
+  SelectSection(std::nullopt);
+  SetActionButtons({});
+  clbMain->SetVisible(false);
+  pnlRegAC->SetVisible(false);
+  lblKeyword->SetVisible(false);
+  edKeywordSearch->SetVisible(false);
+  for (SectionGroup group :
+       {SectionGroup::System, SectionGroup::Internet, SectionGroup::History, SectionGroup::Registry})
+    SetGroupState(group, false);
   Image1->SetVisible(true);
   lblMainURL->SetVisible(true);
   pnlAMain->SetVisible(true);
 }
 
 void TfrmMain::PaintLogo(HDC dc, const RECT& area) {
-  TRIVERTEX corners[2] = {{area.left, area.top, 0xF800, 0xE600, 0xAF00, 0},
-                          {area.right, area.bottom, 0xDE00, 0xB800, 0x2100, 0}};
-  GRADIENT_RECT rect{0, 1};
-  GradientFill(dc, corners, 2, &rect, 1, GRADIENT_FILL_RECT_V);
+  gui::FillVerticalGradient(dc, area, RGB(0xF8, 0xE6, 0xAF), RGB(0xDE, 0xB8, 0x21));
   HGDIOBJ old = SelectObject(dc, logoFont_.Get());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0, 0, 160));
+  ::SetTextColor(dc, RGB(0, 0, 160));
   RECT text = area;
   DrawTextW(dc, L"Neatrix!", -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(dc, old);
@@ -148,6 +137,8 @@ void TfrmMain::PaintLogo(HDC dc, const RECT& area) {
 void TfrmMain::FormShow() {
   ResetAndLoadSettings();
   SetSize(640, 480);
+  SetActionButtons({});
+  LayoutBottom();
   ShowAboutState();
 }
 
@@ -174,7 +165,11 @@ bool TfrmMain::FormClose() {
 }
 
 std::optional<LRESULT> TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SIZE && sbMain) sbMain->Relayout();
+  if (message == WM_SIZE && sbMain) {
+    sbMain->Relayout();
+    LayoutBottom();
+    LayoutResultList(current_);
+  }
   return Form::HandleMessage(message, wParam, lParam);
 }
 
@@ -184,9 +179,10 @@ void TfrmMain::ApplyHints(std::optional<bool> showHints) {
       control->showHint = false;
     else if (showHints)
       control->showHint = *showHints;
+    tips_->Update(*control);
   }
 }
 
-void TfrmMain::ApplyHotTrack(bool /*hotTrack*/) {}  // the tree lists come with the sections
+void TfrmMain::ApplyHotTrack(bool /*hotTrack*/) {}
 
 }  // namespace nx

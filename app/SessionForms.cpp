@@ -7,10 +7,10 @@ namespace nx {
 SessionForm::SessionForm(const std::string& caption) : Form(caption, {CW_USEDEFAULT, CW_USEDEFAULT, 480, 360}) {}
 
 SessionForms::SessionForms() {
-  frmConfirmDelete = std::make_unique<SessionForm>(Text(Str::FormConfirmDelete));
-  frmInformation = std::make_unique<SessionForm>(Text(Str::FormInformation));
+  frmConfirmDelete = std::make_unique<TfrmConfirmDelete>();
+  frmInformation = std::make_unique<TfrmInformation>();
   frmDeleteFileDialog = std::make_unique<SessionForm>(Text(Str::FormDeleteFile));
-  frmMultiSelect = std::make_unique<SessionForm>(Text(Str::FormMultiSelect));
+  frmMultiSelect = std::make_unique<TfrmMultiSelect>();
   try {
     frmViewer = std::make_unique<SessionForm>(Text(Str::FormViewer));
   } catch (...) {

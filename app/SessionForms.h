@@ -3,6 +3,9 @@
 // at start-up in a fixed order.
 #include <memory>
 
+#include "app/uConfirmDelete.h"
+#include "app/uInfo.h"
+#include "app/uMultiSelect.h"
 #include "wingui/Form.h"
 
 namespace nx {
@@ -14,8 +17,11 @@ public:
 
 struct SessionForms {
   SessionForms();
-  std::unique_ptr<SessionForm> frmConfirmDelete, frmInformation, frmDeleteFileDialog, frmMultiSelect, frmViewer,
-      frmPluginEditor;
+  std::unique_ptr<TfrmConfirmDelete> frmConfirmDelete;
+  std::unique_ptr<TfrmInformation> frmInformation;
+  std::unique_ptr<SessionForm> frmDeleteFileDialog;
+  std::unique_ptr<TfrmMultiSelect> frmMultiSelect;
+  std::unique_ptr<SessionForm> frmViewer, frmPluginEditor;
 };
 
 }  // namespace nx

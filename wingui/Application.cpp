@@ -9,14 +9,30 @@ namespace {
 std::string title;
 Form* mainForm = nullptr;
 bool terminated = false;
+bool busyCursor = false;
 
 }  // namespace
 
 void DispatchMessageTo(MSG& msg) {
   HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (top && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)) {
+    auto down = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    auto* form = dynamic_cast<Form*>(ControlFromHandle(top));
+    if (form && form->FormKeyDown(static_cast<int>(msg.wParam), down(VK_CONTROL), down(VK_SHIFT), down(VK_MENU)))
+      return;
+  }
   if (top && IsDialogMessageW(top, &msg)) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
+}
+
+void SetBusyCursor(bool busy) {
+  busyCursor = busy;
+  SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+bool BusyCursor() {
+  return busyCursor;
 }
 
 void SetApplicationTitle(const std::string& text) {

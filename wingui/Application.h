@@ -22,6 +22,10 @@ bool Terminated();
 // Handles the pending messages so that a long operation repaints and Stop can
 // be pressed.
 void ProcessMessages();
+// The hourglass over every window of the program while busy.
+void SetBusyCursor(bool busy);
+bool BusyCursor();
+
 // Translates and dispatches one message, with dialog keys (Tab, arrows,
 // Escape, Enter) going to the form it belongs to.
 void DispatchMessageTo(MSG& msg);

@@ -66,6 +66,11 @@ HFONT Control::Font() const {
   return reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
 }
 
+void Control::SetTextColor(std::optional<COLORREF> color) {
+  textColor_ = color;
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 int Control::TextWidth(const std::string& text) const {
   HDC dc = GetDC(hwnd_);
   HGDIOBJ old = SelectObject(dc, Font());

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace nx::gui {
@@ -33,12 +34,20 @@ public:
   // The pixel width of a text in this control's font.
   int TextWidth(const std::string& text) const;
 
+  // Text colour for labels and check or radio buttons; nullopt = the system's.
+  void SetTextColor(std::optional<COLORREF> color);
+  std::optional<COLORREF> TextColor() const { return textColor_; }
+
   // Tool-tip text; whether it shows is the form's decision.
   std::string hint;
   bool showHint = false;
 
   // A notification (WM_COMMAND code) routed from the parent.
   virtual void OnCommand(WORD /*code*/) {}
+  // Owner drawing routed from the parent (WM_DRAWITEM).
+  virtual std::optional<LRESULT> OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return std::nullopt; }
+  // A notification (WM_NOTIFY) routed from the parent; nullopt = not handled.
+  virtual std::optional<LRESULT> OnNotify(NMHDR* /*header*/) { return std::nullopt; }
   // Background brush for a static child drawn on this control; nullptr = default.
   virtual HBRUSH BackgroundBrush() const { return nullptr; }
 
@@ -48,6 +57,9 @@ protected:
   void Create(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, Bounds bounds,
               const std::string& text = {});
   HWND hwnd_ = nullptr;
+
+private:
+  std::optional<COLORREF> textColor_;
 };
 
 Control* ControlFromHandle(HWND hwnd);

@@ -35,6 +35,12 @@ protected:
   // False keeps the window open.
   virtual bool FormClose() { return true; }
 
+public:
+  // Every key pressed in the form reaches this first; true consumes it.
+  virtual bool FormKeyDown(int /*key*/, bool /*ctrl*/, bool /*shift*/, bool /*alt*/) { return false; }
+
+protected:
+
   std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

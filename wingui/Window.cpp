@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "win32/WideText.h"
+#include "wingui/Application.h"
 
 namespace nx::gui {
 const wchar_t* Window::RegisteredClass() {
@@ -57,13 +58,39 @@ std::optional<LRESULT> Window::HandleMessage(UINT message, WPARAM wParam, LPARAM
         return 0;
       }
       break;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      if (brush_) {
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return reinterpret_cast<LRESULT>(brush_);
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (Control* child = ControlFromHandle(item->hwndItem))
+        if (auto result = child->OnDrawItem(*item)) return result;
+      break;
+    }
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (Control* child = ControlFromHandle(header->hwndFrom))
+        if (auto result = child->OnNotify(header)) return result;
+      break;
+    }
+    case WM_SETCURSOR:  // children ask their parents first
+      if (BusyCursor()) {
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
       }
       break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      auto dc = reinterpret_cast<HDC>(wParam);
+      Control* child = ControlFromHandle(reinterpret_cast<HWND>(lParam));
+      if (child && child->TextColor()) ::SetTextColor(dc, *child->TextColor());
+      if (brush_) {
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(brush_);
+      }
+      if (child && child->TextColor()) {
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      }
+      break;
+    }
     case WM_ERASEBKGND:
       if (brush_) {
         RECT rect;

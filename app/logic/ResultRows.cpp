@@ -1,12 +1,18 @@
 #include "app/logic/ResultRows.h"
 
+#include <utility>
+
 #include <charconv>
 
 namespace nx {
 
-ResultRow& RowAt(ResultRows& rows, RowIndex index) {
-  ResultRow& row = rows.at(index.row);
+const ResultRow& RowAt(const ResultRows& rows, RowIndex index) {
+  const ResultRow& row = rows.at(index.row);
   return index.child ? row.children.at(*index.child) : row;
+}
+
+ResultRow& RowAt(ResultRows& rows, RowIndex index) {
+  return const_cast<ResultRow&>(RowAt(std::as_const(rows), index));
 }
 
 const std::string& ColumnText(const ResultRow& row, std::size_t column) {

@@ -8,30 +8,16 @@
 #include <string_view>
 #include <vector>
 
+#include "core/TreeRow.h"
+
 namespace nx {
 
-struct ResultRow {
-  std::string caption;
-  std::vector<std::string> columns{};  // the columns after the caption: columns[0] is column 1
-  bool checked = false;
-  bool checkBoxShown = false;
-  bool checkBoxEnabled = true;
-  int icon = -1;                      // picture in the small image list; -1 for none
-  std::vector<ResultRow> children{};  // one level: children have none
-  bool expanded = false;
-
-  bool operator==(const ResultRow&) const = default;
-};
-
-using ResultRows = std::vector<ResultRow>;
-
-// A top-level row, or one of its children.
-struct RowIndex {
-  std::size_t row = 0;
-  std::optional<std::size_t> child{};
-};
+using ResultRow = TreeRow;
+using ResultRows = TreeRows;
+using RowIndex = RowPath;
 
 ResultRow& RowAt(ResultRows& rows, RowIndex index);
+const ResultRow& RowAt(const ResultRows& rows, RowIndex index);
 
 // Column 0 is the caption; a column the row does not have reads as empty.
 const std::string& ColumnText(const ResultRow& row, std::size_t column);
