@@ -183,6 +183,6 @@ void TfrmMain::ApplyHints(std::optional<bool> showHints) {
   }
 }
 
-void TfrmMain::ApplyHotTrack(bool /*hotTrack*/) {}
+void TfrmMain::ApplyHotTrack(bool hotTrack) { clbMain->SetHotTrack(hotTrack); }
 
 }  // namespace nx

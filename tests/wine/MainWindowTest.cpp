@@ -1,7 +1,13 @@
 // The main window in-process, under Wine's null display driver.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "app/NxMain.h"
+#include "app/SessionForms.h"
+#include "wingui/Application.h"
 #include "app/logic/StartupRules.h"
 #include "tests/support/SetupDefaults.h"
 #include "tests/support/TestWorld.h"
@@ -292,6 +298,120 @@ TEST_F(MainWindowTest, AdvancedSettingsOpenOnTheSectionsPage) {
   form->ChooseSection(SectionCode::DF);
   form->pmnuCache.onCommand(form->MenuId(PopupItem::AdvancedSettings));
   EXPECT_EQ(pages, std::vector<AdvancedPage>{AdvancedPage::DuplicateFiles});
+}
+
+}  // namespace
+}  // namespace nx::test
+
+namespace nx::test {
+namespace {
+
+class ResultListWindowTest : public MainWindowTest {
+protected:
+  void SetUp() override {
+    Open(false);
+    auto& tf = form->Results().tf;
+    tf.paths = {"C:\\a.tmp", "C:\\b.TMP", "C:\\c.log"};
+    tf.sizes = {"10000", "900", "3000000000"};
+    tf.dates = {"2004-05-12", "2004-01-01", "2003-12-31"};
+    tf.checks = {"0", "1", "0"};
+    tf.totalSize = "3000010900";
+  }
+
+  std::string Captions() {
+    std::string text;
+    for (const ResultRow& row : form->clbMain->Rows()) text += row.caption + (row.checked ? "+" : "") + "|";
+    return text;
+  }
+
+  // A click on a row's check box, as the user makes it.
+  void UserToggles(int item) {
+    HWND list = form->clbMain->Handle();
+    ListView_SetItemState(list, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SetFocus(list);
+    SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageW(list, WM_KEYUP, VK_SPACE, 0);
+    gui::ProcessMessages();
+  }
+
+  std::string Memo() { return form->memDetails->GetText(); }
+};
+
+TEST_F(ResultListWindowTest, RowsAndMarksSurviveSectionSwitches) {
+  form->ChooseSection(SectionCode::TF);
+  EXPECT_TRUE(form->clbMain->Visible());
+  EXPECT_FALSE(form->Image1->Visible());
+  EXPECT_EQ(Captions(), "C:\\a.tmp|C:\\b.TMP+|C:\\c.log|");
+  EXPECT_EQ(Memo(), "3 temporary files were found. (3,00 Gb)\r\n1 selected.(900 byte)");
+  UserToggles(0);
+  EXPECT_EQ(form->Results().tf.checks[0], "1");
+  form->ChooseSection(SectionCode::CO);
+  EXPECT_EQ(Captions(), "");
+  form->ChooseSection(SectionCode::TF);
+  EXPECT_EQ(Captions(), "C:\\a.tmp+|C:\\b.TMP+|C:\\c.log|");
+  EXPECT_EQ(Memo(), "3 temporary files were found. (3,00 Gb)\r\n2 selected.(10,90 Kb)");
+}
+
+TEST_F(ResultListWindowTest, HeaderClickSortsAndRewritesTheLists) {
+  form->ChooseSection(SectionCode::TF);
+  NMHEADERW click{};
+  HWND header = ListView_GetHeader(form->clbMain->Handle());
+  click.hdr = {header, 0, static_cast<UINT>(HDN_ITEMCLICKW)};
+  click.iItem = 1;  // "Size"
+  SendMessageW(form->clbMain->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+  EXPECT_EQ(Captions(), "C:\\b.TMP+|C:\\a.tmp|C:\\c.log|");  // 900 < 10000 < 3000000000
+  EXPECT_EQ(form->Results().tf.paths[0], "C:\\b.TMP");
+  EXPECT_EQ(form->Results().tf.checks, (std::vector<std::string>{"1", "0", "0"}));
+}
+
+TEST_F(ResultListWindowTest, SelectAllAndNoneWriteTheMarks) {
+  form->ChooseSection(SectionCode::TF);
+  SendMessageW(form->btnAction[0]->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(form->Results().tf.checks, (std::vector<std::string>{"1", "1", "1"}));
+  EXPECT_TRUE(Memo().ends_with("3 selected.(3,00 Gb)")) << Memo();
+  SendMessageW(form->btnAction[1]->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(Captions(), "C:\\a.tmp|C:\\b.TMP|C:\\c.log|");
+}
+
+TEST_F(ResultListWindowTest, DuplicateGroupsKeepOneCopy) {
+  auto& df = form->Results().df;
+  df.groups = {"0;report.doc"};
+  df.fileCounts = {"2"};
+  df.sizes = {"100"};
+  df.totalSizes = {"200"};
+  df.dates = {"2004-05-12"};
+  df.files = {"0;C:\\Docs\\", "0;D:\\Copy\\"};
+  form->ToggleGroup(SectionGroup::System);
+  form->ChooseSection(SectionCode::DF);
+  form->ExpandRows(ExpandCommand::ExpandAll);
+  UserToggles(1);
+  EXPECT_TRUE(form->clbMain->Rows()[0].children[0].checked);
+  DismissNextDialog("Message", 2);
+  UserToggles(2);
+  EXPECT_EQ(LastDismissedText(), "It is not possible to delete all files in one section.");
+  EXPECT_FALSE(form->clbMain->Rows()[0].children[1].checked);
+}
+
+TEST_F(ResultListWindowTest, MultiCheckDialogChecksMatchingRows) {
+  SessionForms forms;
+  form->UseSessionForms(forms);
+  form->ToggleGroup(SectionGroup::System);
+  form->ChooseSection(SectionCode::TF);
+  forms.frmMultiSelect->edMask->SetText("*.tmp");
+  // Apply, then close the dialog from inside its modal loop.
+  SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND dialog = GetActiveWindow();
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t text[32];
+      GetWindowTextW(child, text, 32);
+      if (std::wstring(text) == L"Apply") SendMessageW(child, BM_CLICK, 0, 0);
+    }
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+  });
+  form->MultiCheck();
+  EXPECT_EQ(Captions(), "C:\\a.tmp+|C:\\b.TMP+|C:\\c.log|");
+  EXPECT_EQ(form->Results().tf.checks, (std::vector<std::string>{"1", "1", "0"}));
 }
 
 }  // namespace
