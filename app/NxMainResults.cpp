@@ -85,8 +85,9 @@ void TfrmMain::LayoutResultList(std::optional<SectionCode> code) {
   int height = window.height - list.top - (code == SectionCode::KW ? 180 : 155);
   clbMain->SetBounds({list.left, list.top, width, height});
   memDetails->SetBounds({list.left, client.bottom - 121, width, 64});
-  edKeywordSearch->SetBounds({list.left + 95, client.bottom - 148, 250, 21});
-  lblKeyword->SetBounds({list.left, client.bottom - 148 + 5, 90, 16});
+  int labelWidth = lblKeyword->TextWidth(lblKeyword->GetText()) + 4;
+  lblKeyword->SetBounds({list.left, client.bottom - 148 + 5, labelWidth, 16});
+  edKeywordSearch->SetBounds({list.left + labelWidth + 6, client.bottom - 148, 250, 21});
   gui::Bounds panel = pnlRegAC->GetBounds();
   pnlRegAC->SetBounds({client.right - panel.width - 5, list.top, panel.width, height});
 }
