@@ -183,6 +183,8 @@ void TfrmMain::ApplyHints(std::optional<bool> showHints) {
   }
 }
 
-void TfrmMain::ApplyHotTrack(bool hotTrack) { clbMain->SetHotTrack(hotTrack); }
+void TfrmMain::ApplyHotTrack(bool hotTrack) {
+  clbMain->SetHotTrack(hotTrack);
+}
 
 }  // namespace nx

@@ -24,6 +24,7 @@
 #include "wingui/Font.h"
 #include "wingui/Form.h"
 #include "wingui/GradientButton.h"
+#include "wingui/HoverTracker.h"
 #include "wingui/ImageList.h"
 #include "wingui/Memo.h"
 #include "wingui/PaintBox.h"
@@ -129,6 +130,7 @@ public:
   struct Group {
     std::unique_ptr<gui::Panel> notebook;  // nb1System, nb1Internet, nb1History, nb1Tools
     std::unique_ptr<gui::Label> header;
+    std::unique_ptr<gui::HoverTracker> headerHover;
     bool expanded = false;  // page 1
   };
   std::array<Group, 4> groups;

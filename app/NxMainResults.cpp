@@ -185,6 +185,9 @@ void TfrmMain::MultiCheck() {
     ShowRows(rows);
     ShowSummary(Spec(*code).summaryKind);
   };
+  dialog.onHelp = [this] {
+    sessionForms_->frmInformation->ShowInformation(Text(Str::MultiSelectInfoCaption), Text(Str::MultiSelectInfoText));
+  };
   dialog.ShowModal();
 }
 

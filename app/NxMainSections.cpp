@@ -62,6 +62,9 @@ void TfrmMain::CreateGroups() {
                                                 Text(kGroupCaptions[static_cast<size_t>(g)]));
     group.header->SetFont(boldFont_.Get());
     group.header->onClick = [this, g] { ToggleGroup(g); };
+    gui::Label* header = group.header.get();
+    group.headerHover = std::make_unique<gui::HoverTracker>(
+        header->Handle(), [header](bool hot) { header->SetTextColor(hot ? kCurrentSectionColor : RGB(0, 0, 0)); });
     components_.push_back(group.notebook.get());
     components_.push_back(group.header.get());
     int top = 31;

@@ -1,7 +1,5 @@
 #include "wingui/GradientButton.h"
 
-#include <commctrl.h>
-
 #include "win32/WideText.h"
 #include "wingui/Gradient.h"
 
@@ -17,11 +15,7 @@ COLOR16 Channel(BYTE value) {
 GradientButton::GradientButton(HWND parent, Bounds bounds, const std::string& caption, COLORREF top, COLORREF bottom)
     : top_(top), bottom_(bottom) {
   Create(L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, parent, bounds, caption);
-  SetWindowSubclass(hwnd_, &GradientButton::Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
-}
-
-GradientButton::~GradientButton() {
-  if (hwnd_) RemoveWindowSubclass(hwnd_, &GradientButton::Subclass, 1);
+  hover_ = std::make_unique<HoverTracker>(hwnd_, [this](bool) { InvalidateRect(hwnd_, nullptr, FALSE); });
 }
 
 void GradientButton::OnCommand(WORD code) {
@@ -42,7 +36,7 @@ std::optional<LRESULT> GradientButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
   int radius = area.bottom - area.top;
   HRGN oval = CreateRoundRectRgn(area.left, area.top, area.right + 1, area.bottom + 1, radius, radius);
   SelectClipRgn(dc, oval);
-  if (hot_ && enabled) {
+  if (Hot() && enabled) {
     FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   } else {
     FillVerticalGradient(dc, area, pressed ? bottom_ : top_, pressed ? top_ : bottom_);
@@ -53,7 +47,7 @@ std::optional<LRESULT> GradientButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
   std::wstring caption = Widen(GetText());
   SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, !enabled ? GetSysColor(COLOR_GRAYTEXT) : hot_ ? RGB(0, 0, 255) : GetSysColor(COLOR_BTNTEXT));
+  ::SetTextColor(dc, !enabled ? GetSysColor(COLOR_GRAYTEXT) : Hot() ? RGB(0, 0, 255) : GetSysColor(COLOR_BTNTEXT));
   HGDIOBJ old = SelectObject(dc, Font());
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(dc, old);
@@ -63,25 +57,6 @@ std::optional<LRESULT> GradientButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     DrawFocusRect(dc, &focus);
   }
   return TRUE;
-}
-
-void GradientButton::SetHot(bool hot) {
-  if (hot_ == hot) return;
-  hot_ = hot;
-  InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-LRESULT CALLBACK GradientButton::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR self) {
-  auto* button = reinterpret_cast<GradientButton*>(self);
-  if (message == WM_MOUSEMOVE && !button->hot_) {
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-    TrackMouseEvent(&track);
-    button->SetHot(true);
-  } else if (message == WM_MOUSELEAVE) {
-    button->SetHot(false);
-  }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace nx::gui
