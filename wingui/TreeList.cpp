@@ -282,14 +282,8 @@ std::optional<LRESULT> TreeList::HandleListMessage(UINT message, WPARAM wParam, 
       LVHITTESTINFO hit{};
       hit.pt = point;
       int index = ListView_HitTest(hwnd_, &hit);
-      // Every click on a box toggles it, the second of a double-click too,
-      // whatever the list's own toggle would do.
-      if (index >= 0 && (hit.flags & LVHT_ONITEMSTATEICON)) {
-        SetFocus(hwnd_);
-        Select(PathAt(index));
-        RequestToggle(index);
-        return 0;
-      }
+      // The glyph first: the list counts the indent before the box as part
+      // of the box.
       if (IsParentItem(index)) {
         RECT glyph = GlyphRect(index);
         if (PtInRect(&glyph, point)) {
@@ -298,6 +292,14 @@ std::optional<LRESULT> TreeList::HandleListMessage(UINT message, WPARAM wParam, 
           rows_[row].expanded ? Collapse(row) : Expand(row);
           return 0;
         }
+      }
+      // Every click on a box toggles it, the second of a double-click too,
+      // whatever the list's own toggle would do.
+      if (index >= 0 && (hit.flags & LVHT_ONITEMSTATEICON)) {
+        SetFocus(hwnd_);
+        Select(PathAt(index));
+        RequestToggle(index);
+        return 0;
       }
       break;
     }
