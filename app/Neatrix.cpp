@@ -8,6 +8,7 @@
 #include "app/SessionForms.h"
 #include "app/logic/StartupRules.h"
 #include "core/Texts.h"
+#include "win32/CommandLine.h"
 #include "win32/LanguageModule.h"
 #include "win32/UserLocale.h"
 #include "win32/WideText.h"
@@ -16,15 +17,6 @@
 #include "wingui/Application.h"
 
 namespace {
-
-std::vector<std::string> Arguments() {
-  int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::string> args;
-  for (int i = 1; argv && i < count; ++i) args.push_back(nx::Narrow(argv[i]));
-  LocalFree(argv);
-  return args;
-}
 
 // nullopt when the settings key does not open.
 std::optional<std::string> StoredLanguage(nx::Registry& registry) {
@@ -50,7 +42,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Win32FileSystem files;
   Win32AnsiCodec codec;
   SystemClock clock;
-  MainContext context{registry, files, codec, clock, ReadUserLocaleFormats(), ProgramFolder(), Arguments()};
+  MainContext context{registry, files, codec, clock, ReadUserLocaleFormats(), ProgramFolder(), CommandLineArguments()};
 
   std::unique_ptr<TfrmMain> main;
   try {

@@ -12,40 +12,6 @@ constexpr COLORREF kExpandedGroupColor = 16637883;   // FDDFBB
 constexpr COLORREF kCurrentSectionColor = RGB(0, 0, 255);
 constexpr int kSectionButtonHeight = 22;
 constexpr Str kGroupCaptions[] = {Str::GroupSystem, Str::GroupInternet, Str::GroupHistory, Str::GroupRegistry};
-// The sections whose first two buttons check or uncheck every row.
-bool ChecksAll(SectionCode code, int button) {
-  switch (code) {
-    case SectionCode::IP:
-    case SectionCode::RB:
-    case SectionCode::DS:
-    case SectionCode::RS:
-      return false;
-    case SectionCode::DF:
-      return button == 2;
-    default:
-      return true;
-  }
-}
-
-// Loading a snapshot file changes its summary too.
-bool ShowsSummaryAfterChecking(SectionCode code) {
-  switch (code) {
-    case SectionCode::SC:
-    case SectionCode::TF:
-    case SectionCode::CA:
-    case SectionCode::CO:
-    case SectionCode::FA:
-    case SectionCode::UE:
-    case SectionCode::AS:
-    case SectionCode::DF:
-    case SectionCode::DS:
-    case SectionCode::RS:
-      return true;
-    default:
-      return false;
-  }
-}
-
 constexpr SectionGroup kGroups[] = {SectionGroup::System, SectionGroup::Internet, SectionGroup::History,
                                     SectionGroup::Registry};
 
@@ -235,11 +201,11 @@ void TfrmMain::ActionClick(int button) {
   };
   if (button <= 2) {
     gui::SetBusyCursor(true);
-    if (current_ && ChecksAll(*current_, button))
+    if (current_ && ButtonChecksAllRows(*current_, button))
       CheckAll(button == 1);
     else
       RunOperation(operation);
-    if (current_ && ShowsSummaryAfterChecking(*current_)) ShowSummary(Spec(*current_).summaryKind);
+    if (current_ && SummaryFollowsCheckButtons(*current_)) ShowSummary(Spec(*current_).summaryKind);
     gui::SetBusyCursor(false);
     return;
   }

@@ -141,6 +141,39 @@ std::vector<SectionCode> SectionsOf(SectionGroup group) {
   return codes;
 }
 
+bool ButtonChecksAllRows(SectionCode code, int button) {
+  switch (code) {
+    case SectionCode::IP:
+    case SectionCode::RB:
+    case SectionCode::DS:
+    case SectionCode::RS:
+      return false;
+    case SectionCode::DF:
+      return button == 2;
+    default:
+      return true;
+  }
+}
+
+// Loading a snapshot file changes its summary too.
+bool SummaryFollowsCheckButtons(SectionCode code) {
+  switch (code) {
+    case SectionCode::SC:
+    case SectionCode::TF:
+    case SectionCode::CA:
+    case SectionCode::CO:
+    case SectionCode::FA:
+    case SectionCode::UE:
+    case SectionCode::AS:
+    case SectionCode::DF:
+    case SectionCode::DS:
+    case SectionCode::RS:
+      return true;
+    default:
+      return false;
+  }
+}
+
 ActionText SplitActionText(const std::string& text) {
   size_t separator = text.find(';');
   if (separator == std::string::npos) return {"", text};

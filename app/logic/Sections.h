@@ -53,6 +53,12 @@ const SectionSpec& Spec(SectionCode code);
 // The sections of a group, in the order their buttons stand.
 std::vector<SectionCode> SectionsOf(SectionGroup group);
 
+// Whether the first (1) or second (2) action button checks or unchecks
+// every row instead of running an operation.
+bool ButtonChecksAllRows(SectionCode code, int button);
+// Whether the summary is shown again after the first two buttons.
+bool SummaryFollowsCheckButtons(SectionCode code);
+
 inline constexpr std::array<int, 4> kExpandedGroupHeights{201, 108, 76, 128};
 inline constexpr int kCollapsedGroupHeight = 31;
 

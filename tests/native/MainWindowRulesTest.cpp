@@ -28,6 +28,17 @@ TEST(Sections, HiddenButtons) {
   EXPECT_EQ(visible(SectionCode::TF), "1111");
 }
 
+TEST(Sections, WhichButtonsCheckEveryRow) {
+  EXPECT_TRUE(ButtonChecksAllRows(SectionCode::TF, 1));
+  EXPECT_TRUE(ButtonChecksAllRows(SectionCode::KW, 2));
+  EXPECT_FALSE(ButtonChecksAllRows(SectionCode::DF, 1));
+  EXPECT_TRUE(ButtonChecksAllRows(SectionCode::DF, 2));
+  for (SectionCode code : {SectionCode::IP, SectionCode::DS, SectionCode::RS})
+    EXPECT_FALSE(ButtonChecksAllRows(code, 1) || ButtonChecksAllRows(code, 2)) << CodeText(code);
+  EXPECT_TRUE(SummaryFollowsCheckButtons(SectionCode::DS));
+  EXPECT_FALSE(SummaryFollowsCheckButtons(SectionCode::KW));
+}
+
 TEST(Sections, ActionTextsSplitAtTheFirstSemicolon) {
   auto split = SplitActionText("Delete...;Delete the selected items");
   EXPECT_EQ(split.caption, "Delete...");

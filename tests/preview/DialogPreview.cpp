@@ -14,20 +14,13 @@
 #include "app/uMsgFrm.h"
 #include "app/uMultiSelect.h"
 #include "core/Texts.h"
+#include "win32/CommandLine.h"
 #include "win32/LanguageModule.h"
 #include "win32/WideText.h"
 
 namespace {
 
 using namespace nx;
-
-std::string Argument(int index) {
-  int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::string argument = index < count ? Narrow(argv[index]) : std::string();
-  LocalFree(argv);
-  return argument;
-}
 
 void ShowDialog(const std::string& name) {
   if (name == "notice") {
@@ -69,8 +62,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
   ResourceTexts texts;
   SetTextSource(&texts);
-  std::string module = ProgramFolder() + (Argument(2) == "Swedish" ? "Neatrix.sve" : "Neatrix.enu");
+  std::vector<std::string> args = CommandLineArguments();
+  args.resize(2);  // window, language
+  std::string module = ProgramFolder() + (args[1] == "Swedish" ? "Neatrix.sve" : "Neatrix.enu");
   texts.UseModule(LoadLibraryExW(Widen(module).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-  ShowDialog(Argument(1));
+  ShowDialog(args[0]);
   return 0;
 }

@@ -9,6 +9,7 @@
 #include "app/NxMain.h"
 #include "app/SessionForms.h"
 #include "core/Texts.h"
+#include "win32/CommandLine.h"
 #include "win32/LanguageModule.h"
 #include "win32/UserLocale.h"
 #include "win32/WideText.h"
@@ -19,14 +20,6 @@
 namespace {
 
 using namespace nx;
-
-std::string Argument(int index) {
-  int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::string argument = index < count ? Narrow(argv[index]) : std::string();
-  LocalFree(argv);
-  return argument;
-}
 
 void Fill(SectionResults& results) {
   results.tf.paths = {"C:\\Windows\\Temp\\setup.log", "C:\\Users\\anna\\report.doc.bak", "D:\\Work\\draft.tmp",
@@ -72,7 +65,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
   ResourceTexts texts;
   SetTextSource(&texts);
-  std::string module = ProgramFolder() + (Argument(2) == "Swedish" ? "Neatrix.sve" : "Neatrix.enu");
+  std::vector<std::string> args = CommandLineArguments();
+  args.resize(2);  // window, language
+  std::string module = ProgramFolder() + (args[1] == "Swedish" ? "Neatrix.sve" : "Neatrix.enu");
   texts.UseModule(LoadLibraryExW(Widen(module).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
 
   Win32Registry registry;
@@ -86,7 +81,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   main.UseSessionForms(forms);
   main.Show();
   Fill(main.Results());
-  std::string section = Argument(1);
+  const std::string& section = args[0];
   for (SectionCode code : kAllSections) {
     if (CodeText(code) != section) continue;
     main.ToggleGroup(Spec(code).group);
