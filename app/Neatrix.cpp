@@ -55,6 +55,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   SessionForms forms;
   if (main) {
     main->UseSessionForms(forms);
+    // The advanced settings window comes with its own work; an empty form
+    // holds its place.
+    main->openAdvancedSettings = [](AdvancedPage) {
+      SessionForm(Text(Str::FormAdvancedSettings)).ShowModal();
+    };
     main->CurrentLanguage = CurrentLanguageFrom(language);
     if (!gui::Terminated()) main->Show();
   }
