@@ -33,10 +33,6 @@ void PopupMenu::SetEnabled(int id, bool enabled) {
 bool PopupMenu::Enabled(int id) const {
   return Find(id).enabled;
 }
-void PopupMenu::SetCaption(int id, const std::string& caption) {
-  Find(id).caption = caption;
-}
-
 std::vector<int> PopupMenu::VisibleItems() const {
   std::vector<int> ids;
   for (const Item& item : items_)

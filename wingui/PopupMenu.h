@@ -17,7 +17,6 @@ public:
   bool Visible(int id) const;
   void SetEnabled(int id, bool enabled);
   bool Enabled(int id) const;
-  void SetCaption(int id, const std::string& caption);
   // Ids of the visible top-level items, in menu order.
   std::vector<int> VisibleItems() const;
 

@@ -24,7 +24,7 @@ const wchar_t* Window::RegisteredClass() {
 }
 
 void ReportError(const char* what) {
-  MessageBoxW(nullptr, Widen(what).c_str(), L"Neatrix!", MB_OK | MB_ICONERROR);
+  MessageBoxW(nullptr, Widen(what).c_str(), Widen(ApplicationTitle()).c_str(), MB_OK | MB_ICONERROR);
 }
 
 Window::~Window() {
