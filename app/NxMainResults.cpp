@@ -58,7 +58,7 @@ void TfrmMain::SetupResultColumns(SectionCode code) {
   clbMain->SetEnabled(false);
   clbMain->BeginUpdate();
   std::vector<gui::TreeListColumn> columns;
-  for (const ColumnSpec& column : Spec(code).columns) columns.push_back({Text(column.caption), column.width});
+  for (const ColumnTraits& column : Traits(code).columns) columns.push_back({Text(column.caption), column.width});
   clbMain->SetColumns(columns);
   clbMain->SetRows(BuildRows(code, results_));
   if (code == SectionCode::AC) pnlRegAC->SetVisible(true);
@@ -117,7 +117,7 @@ void TfrmMain::ItemChecked(RowIndex path) {
   if (rows != clbMain->Rows()) ShowRows(rows);
   if (reaction == CheckReaction::KeptOneCopy)
     ShowMsg(Text(Str::MessageCaption), Text(Str::KeepOneCopy), "", Text(Str::DialogOk), false, true);
-  if (reaction != CheckReaction::None) ShowSummary(Spec(*current_).summaryKind);
+  if (reaction != CheckReaction::None) ShowSummary(Traits(*current_).summaryKind);
 }
 
 void TfrmMain::HeaderClick(int column) {
@@ -183,7 +183,7 @@ void TfrmMain::MultiCheck() {
     ResultRows rows = clbMain->Rows();
     ApplyMultiCheck(*code, mask, check, rows, results_);
     ShowRows(rows);
-    ShowSummary(Spec(*code).summaryKind);
+    ShowSummary(Traits(*code).summaryKind);
   };
   dialog.onHelp = [this] {
     sessionForms_->frmInformation->ShowInformation(Text(Str::MultiSelectInfoCaption), Text(Str::MultiSelectInfoText));

@@ -36,7 +36,7 @@ void TfrmMain::CreateGroups() {
     int top = 31;
     for (SectionCode code : SectionsOf(g)) {
       auto button = std::make_unique<gui::RadioButton>(
-          group.notebook->Handle(), gui::Bounds{14, top, 160, kSectionButtonHeight}, Text(Spec(code).caption));
+          group.notebook->Handle(), gui::Bounds{14, top, 160, kSectionButtonHeight}, Text(Traits(code).caption));
       button->onClick = [this, code] { ChooseSection(code); };
       if (code == SectionCode::HI) {
         // "History/" and the separate "Plugins" label read as one caption.
@@ -73,16 +73,16 @@ void TfrmMain::SelectSection(std::optional<SectionCode> code) {
   }
   current_ = code;
   for (int id : menuIds_) pmnuCache.SetVisible(id, false);
-  for (PopupItem item : Spec(*code).popupItems) pmnuCache.SetVisible(MenuId(item), true);
+  for (PopupItem item : Traits(*code).popupItems) pmnuCache.SetVisible(MenuId(item), true);
 }
 
 void TfrmMain::ChooseSection(SectionCode code) {
-  const SectionSpec& spec = Spec(code);
+  const SectionTraits& traits = Traits(code);
   auto setUp = [&] {
     SelectSection(code);
-    SetActionButtons(spec.actions);
+    SetActionButtons(traits.actions);
     SetupResultColumns(code);
-    ShowSummary(spec.summaryKind);
+    ShowSummary(traits.summaryKind);
     tbtnInformation().SetEnabled(true);
     tbtnAboutNX().SetEnabled(true);
   };
@@ -205,7 +205,7 @@ void TfrmMain::ActionClick(int button) {
       CheckAll(button == 1);
     else
       RunOperation(operation);
-    if (current_ && SummaryFollowsCheckButtons(*current_)) ShowSummary(Spec(*current_).summaryKind);
+    if (current_ && SummaryFollowsCheckButtons(*current_)) ShowSummary(Traits(*current_).summaryKind);
     gui::SetBusyCursor(false);
     return;
   }

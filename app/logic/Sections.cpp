@@ -12,8 +12,8 @@ constexpr std::array<std::optional<Str>, 4> kSelectDeleteScan{Str::ActionSelectA
 constexpr std::array<std::optional<Str>, 4> kSnapshot{Str::ActionLoadFile1, Str::ActionLoadFile2, Str::ActionCompare,
                                                       Str::ActionNew};
 
-const std::vector<SectionSpec>& Table() {
-  static const std::vector<SectionSpec> table{
+const std::vector<SectionTraits>& Table() {
+  static const std::vector<SectionTraits> table{
       {SectionCode::SC,
        Str::SectionShortcuts,
        G::System,
@@ -130,14 +130,14 @@ const std::vector<SectionSpec>& Table() {
 
 }  // namespace
 
-const SectionSpec& Spec(SectionCode code) {
+const SectionTraits& Traits(SectionCode code) {
   return Table()[static_cast<size_t>(code)];
 }
 
 std::vector<SectionCode> SectionsOf(SectionGroup group) {
   std::vector<SectionCode> codes;
-  for (const SectionSpec& spec : Table())
-    if (spec.group == group) codes.push_back(spec.code);
+  for (const SectionTraits& traits : Table())
+    if (traits.group == group) codes.push_back(traits.code);
   return codes;
 }
 

@@ -33,23 +33,23 @@ enum class PopupItem {
 };
 inline constexpr int kPopupItemCount = 16;
 
-struct ColumnSpec {
+struct ColumnTraits {
   Str caption;
   int width;
 };
 
-struct SectionSpec {
+struct SectionTraits {
   SectionCode code;
   Str caption;
   SectionGroup group;
-  std::vector<ColumnSpec> columns;
+  std::vector<ColumnTraits> columns;
   // caption;hint of btnAction1..4; nullopt = hidden
   std::array<std::optional<Str>, 4> actions;
   int summaryKind;
   std::vector<PopupItem> popupItems;
 };
 
-const SectionSpec& Spec(SectionCode code);
+const SectionTraits& Traits(SectionCode code);
 // The sections of a group, in the order their buttons stand.
 std::vector<SectionCode> SectionsOf(SectionGroup group);
 

@@ -8,7 +8,7 @@ namespace nx {
 namespace {
 
 TEST(Sections, TableIsIndexedByCode) {
-  for (SectionCode code : kAllSections) EXPECT_EQ(Spec(code).code, code) << CodeText(code);
+  for (SectionCode code : kAllSections) EXPECT_EQ(Traits(code).code, code) << CodeText(code);
   EXPECT_EQ(SectionsOf(SectionGroup::System),
             (std::vector<SectionCode>{SectionCode::SC, SectionCode::IP, SectionCode::TF, SectionCode::RB,
                                       SectionCode::DF, SectionCode::DS, SectionCode::KW}));
@@ -18,7 +18,7 @@ TEST(Sections, TableIsIndexedByCode) {
 TEST(Sections, HiddenButtons) {
   auto visible = [](SectionCode code) {
     std::string flags;
-    for (auto& action : Spec(code).actions) flags += action ? '1' : '0';
+    for (auto& action : Traits(code).actions) flags += action ? '1' : '0';
     return flags;
   };
   EXPECT_EQ(visible(SectionCode::DF), "0111");  // no "Select all"

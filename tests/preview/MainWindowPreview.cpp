@@ -84,7 +84,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const std::string& section = args[0];
   for (SectionCode code : kAllSections) {
     if (CodeText(code) != section) continue;
-    main.ToggleGroup(Spec(code).group);
+    main.ToggleGroup(Traits(code).group);
     main.ChooseSection(code);
     if (code == SectionCode::DF) main.ExpandRows(ExpandCommand::ExpandAll);
   }
