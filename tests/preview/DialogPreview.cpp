@@ -14,7 +14,7 @@
 #include "app/uMsgFrm.h"
 #include "app/uMultiSelect.h"
 #include "core/Texts.h"
-#include "win32/CommandLine.h"
+#include "tests/preview/PreviewStart.h"
 #include "win32/LanguageModule.h"
 #include "win32/WideText.h"
 
@@ -58,14 +58,8 @@ void ShowDialog(const std::string& name) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
   ResourceTexts texts;
-  SetTextSource(&texts);
-  std::vector<std::string> args = CommandLineArguments();
-  args.resize(2);  // window, language
-  std::string module = ProgramFolder() + (args[1] == "Swedish" ? "Neatrix.sve" : "Neatrix.enu");
-  texts.UseModule(LoadLibraryExW(Widen(module).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-  ShowDialog(args[0]);
+  std::string window = StartPreview(texts);
+  ShowDialog(window);
   return 0;
 }

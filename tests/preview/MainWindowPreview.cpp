@@ -9,7 +9,7 @@
 #include "app/NxMain.h"
 #include "app/SessionForms.h"
 #include "core/Texts.h"
-#include "win32/CommandLine.h"
+#include "tests/preview/PreviewStart.h"
 #include "win32/LanguageModule.h"
 #include "win32/UserLocale.h"
 #include "win32/WideText.h"
@@ -61,14 +61,8 @@ void Fill(SectionResults& results) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
   ResourceTexts texts;
-  SetTextSource(&texts);
-  std::vector<std::string> args = CommandLineArguments();
-  args.resize(2);  // window, language
-  std::string module = ProgramFolder() + (args[1] == "Swedish" ? "Neatrix.sve" : "Neatrix.enu");
-  texts.UseModule(LoadLibraryExW(Widen(module).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  std::string window = StartPreview(texts);
 
   Win32Registry registry;
   Win32FileSystem files;
@@ -81,7 +75,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   main.UseSessionForms(forms);
   main.Show();
   Fill(main.Results());
-  const std::string& section = args[0];
+  const std::string& section = window;
   for (SectionCode code : kAllSections) {
     if (CodeText(code) != section) continue;
     main.ToggleGroup(Traits(code).group);
