@@ -111,6 +111,7 @@ void TfrmMain::ResetAndLoadSettings() {
 void TfrmMain::ShowAboutState() {
   tbtnAboutNX().SetEnabled(false);
   SelectSection(std::nullopt);
+  HideMenuItems();
   SetActionButtons({});
   clbMain->SetVisible(false);
   pnlRegAC->SetVisible(false);

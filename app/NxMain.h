@@ -164,6 +164,7 @@ private:
   void RunHotKey(HotKeyFunction function);
   void OpenGroupFirst(SectionGroup group, int threshold);
   void MenuCommand(int id);
+  void HideMenuItems();
   void OpenAdvancedSettings();
 
   void FormShow() override;

@@ -16,8 +16,8 @@ constexpr Str kMenuCaptions[kPopupItemCount] = {
 void TfrmMain::CreatePopupMenu() {
   for (size_t i = 0; i < kPopupItemCount; ++i) {
     menuIds_[i] = pmnuCache.Add(Text(kMenuCaptions[i]));
-    pmnuCache.SetVisible(menuIds_[i], false);
   }
+  HideMenuItems();
   int domain = MenuId(PopupItem::CheckIfDomainExists);
   pmnuCache.Add(Text(Str::MenuAll), domain);
   pmnuCache.Add(Text(Str::MenuJustThisOne), domain);
@@ -25,6 +25,10 @@ void TfrmMain::CreatePopupMenu() {
   pmnuCache.SetEnabled(MenuId(PopupItem::OpenRegistry), false);
   pmnuCache.onPopup = [this] { PopupMenuOpening(); };
   pmnuCache.onCommand = [this](int id) { MenuCommand(id); };
+}
+
+void TfrmMain::HideMenuItems() {
+  for (int id : menuIds_) pmnuCache.SetVisible(id, false);
 }
 
 void TfrmMain::PopupMenuOpening() {

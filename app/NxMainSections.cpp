@@ -72,7 +72,7 @@ void TfrmMain::SelectSection(std::optional<SectionCode> code) {
     lblplugin->SetTextColor(kCurrentSectionColor);
   }
   current_ = code;
-  for (int id : menuIds_) pmnuCache.SetVisible(id, false);
+  HideMenuItems();
   for (PopupItem item : Traits(*code).popupItems) pmnuCache.SetVisible(MenuId(item), true);
 }
 

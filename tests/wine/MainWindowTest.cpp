@@ -287,6 +287,8 @@ TEST_F(MainWindowTest, PopupItemsPerSection) {
   form->ChooseSection(SectionCode::KW);
   EXPECT_EQ(visible(), (std::vector<PopupItem>{AdvancedSettings, OpenFolder, OpenRegistry}));
   EXPECT_FALSE(form->pmnuCache.Enabled(form->MenuId(OpenFolder)));
+  form->ShowAboutState();
+  EXPECT_EQ(visible(), std::vector<PopupItem>{});
 }
 
 TEST_F(MainWindowTest, AdvancedSettingsOpenOnTheSectionsPage) {
