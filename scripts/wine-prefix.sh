@@ -40,6 +40,11 @@ make_prefix() {  # kind, graphics driver or ""
 case "${1:-start}" in
   start)
     mkdir -p "$NX_WINE/drives/t" "$NX_WINE/drives/u" "$NX_WINE/drives/v"
+    # A standing fixture Windows code cannot make under Wine: a folder link,
+    # which Wine shows as a reparse point.
+    mkdir -p "$NX_WINE/drives/v/linked/Target"
+    : > "$NX_WINE/drives/v/linked/Target/in.txt"
+    ln -sfn Target "$NX_WINE/drives/v/linked/link"
     [ -d "$template" ] || make_template
     make_prefix test null
     make_prefix run ""
