@@ -259,15 +259,8 @@ std::optional<LRESULT> TreeList::OnNotify(NMHDR* header) {
 
 LRESULT CALLBACK TreeList::ListProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                          DWORD_PTR self) {
-  try {
-    if (auto result = reinterpret_cast<TreeList*>(self)->HandleListMessage(message, wParam, lParam)) return *result;
-  } catch (const std::exception& error) {
-    ReportError(error.what());
-    return 0;
-  } catch (...) {
-    ReportError("Unknown error");
-    return 0;
-  }
+  auto* list = reinterpret_cast<TreeList*>(self);
+  if (auto result = Guarded([&] { return list->HandleListMessage(message, wParam, lParam); })) return *result;
   return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 

@@ -104,18 +104,8 @@ std::optional<LRESULT> Window::HandleMessage(UINT message, WPARAM wParam, LPARAM
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = dynamic_cast<Window*>(ControlFromHandle(hwnd));
-  if (self) {
-    try {
-      if (auto result = self->HandleMessage(message, wParam, lParam)) return *result;
-    } catch (const std::exception& error) {
-      ReportError(error.what());
-      return 0;
-    } catch (...) {
-      ReportError("Unknown error");
-      return 0;
-    }
-  }
+  if (auto* self = dynamic_cast<Window*>(ControlFromHandle(hwnd)))
+    if (auto result = Guarded([&] { return self->HandleMessage(message, wParam, lParam); })) return *result;
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Windows of our own class: forms and panels. Their window procedure routes
 // child notifications and never lets an exception cross into user32.
+#include <exception>
 #include <optional>
 
 #include "wingui/Control.h"
@@ -40,5 +41,19 @@ protected:
 // Shows what escaped an event handler, as the platform's default error report
 // does, and returns to the message loop.
 void ReportError(const char* what);
+
+// Runs a message handler so that no exception crosses into user32: what
+// escapes is reported and the message counts as handled.
+template <typename Handler>
+std::optional<LRESULT> Guarded(Handler&& handler) {
+  try {
+    return handler();
+  } catch (const std::exception& error) {
+    ReportError(error.what());
+  } catch (...) {
+    ReportError("Unknown error");
+  }
+  return 0;
+}
 
 }  // namespace nx::gui

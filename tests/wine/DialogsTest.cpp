@@ -88,6 +88,27 @@ protected:
 // How a test ends a dialog.
 enum class Ending { Left, Right, Escape, Enter, CloseBox };
 
+// Ends a shown dialog the way a user would.
+void End(Ending ending, const gui::Control& left, const gui::Control& right, const gui::Form& form) {
+  switch (ending) {
+    case Ending::Left:
+      Click(left);
+      break;
+    case Ending::Right:
+      Click(right);
+      break;
+    case Ending::Escape:
+      PressKey(VK_ESCAPE);
+      break;
+    case Ending::Enter:
+      PressKey(VK_RETURN);
+      break;
+    case Ending::CloseBox:
+      CloseBox(form);
+      break;
+  }
+}
+
 using DialogMessageBox = DialogTest;
 
 TEST_F(DialogMessageBox, AnswersWithTheButtonOrZero) {
@@ -104,23 +125,7 @@ TEST_F(DialogMessageBox, AnswersWithTheButtonOrZero) {
                                          {false, Ending::Enter, 2}}) {
     WhenShown<TfrmMsg>([&c](TfrmMsg& form) {
       EXPECT_EQ(GetFocus(), c.showLeft ? form.but1->Handle() : form.btn2->Handle());
-      switch (c.ending) {
-        case Ending::Left:
-          Click(*form.but1);
-          break;
-        case Ending::Right:
-          Click(*form.btn2);
-          break;
-        case Ending::Escape:
-          PressKey(VK_ESCAPE);
-          break;
-        case Ending::Enter:
-          PressKey(VK_RETURN);
-          break;
-        case Ending::CloseBox:
-          CloseBox(form);
-          break;
-      }
+      End(c.ending, *form.but1, *form.btn2, form);
     });
     EXPECT_EQ(ShowMsg("Delete?", "Sure?", "Yes", "No", c.showLeft, true), c.answer)
         << c.showLeft << " " << static_cast<int>(c.ending);
@@ -178,23 +183,7 @@ TEST_F(DialogInput, EditedTextOnlyAfterOk) {
       EXPECT_EQ(form.edInput->GetText(), c.initial);
       EXPECT_EQ(GetFocus(), form.edInput->Handle());
       form.edInput->SetText("C:\\new.exe");
-      switch (c.ending) {
-        case Ending::Left:
-          Click(*form.btnOk);
-          break;
-        case Ending::Right:
-          Click(*form.btnCancel);
-          break;
-        case Ending::Escape:
-          PressKey(VK_ESCAPE);
-          break;
-        case Ending::Enter:
-          PressKey(VK_RETURN);
-          break;
-        case Ending::CloseBox:
-          CloseBox(form);
-          break;
-      }
+      End(c.ending, *form.btnOk, *form.btnCancel, form);
     });
     EXPECT_EQ(InputValue(c.initial), c.result) << "'" << c.initial << "' " << static_cast<int>(c.ending);
   }
@@ -245,25 +234,8 @@ TEST_F(DialogConfirmDelete, OnlyOkGoesAheadAcrossReuses) {
                                          {Ending::Right, true},
                                          {Ending::Escape, false},
                                          {Ending::Enter, true}}) {
-    WhenShown<TfrmConfirmDelete>([&c](TfrmConfirmDelete& shown) {
-      switch (c.ending) {
-        case Ending::Left:
-          Click(*shown.btnCancel);
-          break;
-        case Ending::Right:
-          Click(*shown.btnOK);
-          break;
-        case Ending::Escape:
-          PressKey(VK_ESCAPE);
-          break;
-        case Ending::Enter:
-          PressKey(VK_RETURN);
-          break;
-        case Ending::CloseBox:
-          CloseBox(shown);
-          break;
-      }
-    });
+    WhenShown<TfrmConfirmDelete>(
+        [&c](TfrmConfirmDelete& shown) { End(c.ending, *shown.btnCancel, *shown.btnOK, shown); });
     form.Clear();
     form.AddItem("HKEY_CURRENT_USER\\Software\\Old\\Value");
     EXPECT_EQ(form.Confirm(), c.goAhead) << static_cast<int>(c.ending);
