@@ -1,5 +1,6 @@
 #include "core/TextUtil.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace nx {
@@ -13,6 +14,13 @@ std::string UpperAscii(std::string_view text) {
 
 bool EqualsIgnoreCaseAscii(std::string_view a, std::string_view b) {
   return a.size() == b.size() && UpperAscii(a) == UpperAscii(b);
+}
+
+bool ContainsIgnoreCaseAscii(std::string_view text, std::string_view part) {
+  auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+  auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
+                           [&](char a, char b) { return fold(a) == fold(b); });
+  return found != text.end() || part.empty();
 }
 
 std::string CodePointMarker(char32_t codePoint) {

@@ -22,6 +22,9 @@ TEST(TextUtil, CaseFoldingIsAsciiOnly) {
   EXPECT_TRUE(EqualsIgnoreCaseAscii("Swedish", "SWEDISH"));
   EXPECT_FALSE(EqualsIgnoreCaseAscii("Swedish", "Swedis"));
   EXPECT_EQ(UpperAscii("backupdir\xc3\xa5"), "BACKUPDIR\xc3\xa5");
+  EXPECT_TRUE(ContainsIgnoreCaseAscii("C:\\WINDOWS\\Temp\\a", "windows\\temp"));
+  EXPECT_FALSE(ContainsIgnoreCaseAscii("C:\\Win", "windows"));
+  EXPECT_TRUE(ContainsIgnoreCaseAscii("", ""));
   EXPECT_EQ(CodePointMarker(0x4E2D), "<U+4E2D>");
   EXPECT_EQ(CodePointMarker(0x1F600), "<U+1F600>");
 }
