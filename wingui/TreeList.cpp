@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <exception>
 #include <stdexcept>
 
 #include "win32/WideText.h"
@@ -297,12 +296,6 @@ std::optional<LRESULT> TreeList::HandleListMessage(UINT message, WPARAM wParam, 
       break;
     }
     case WM_KEYDOWN:
-      if (wParam == VK_SPACE) {
-        int focused = ListView_GetNextItem(hwnd_, -1, LVNI_FOCUSED);
-        if (focused < 0) break;
-        RequestToggle(focused);
-        return 0;
-      }
       if (TreeKey(wParam)) return 0;
       break;
     case WM_CHAR:

@@ -56,7 +56,7 @@ public:
   // The pictures the rows' icons point into; the caller keeps them alive.
   void SetImages(const ImageList& images);
 
-  // Only check marks the user changes, with the mouse or the space bar.
+  // Only check marks the user changes: mouse, space bar or an assistive tool.
   std::function<void(TreeListPath)> onItemChecked;
   std::function<void(int column)> onHeaderClick;
   std::function<void(TreeListPath)> onSelectedChange;

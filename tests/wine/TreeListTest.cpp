@@ -240,6 +240,21 @@ TEST_F(TreeListTest, UserChangesOfABoxAreReportedAndKept) {
   }
 }
 
+TEST_F(TreeListTest, EveryClickOnABoxTogglesItAndSelectsTheRow) {
+  list.SetRows(FlatRows());
+  int doubleClicks = 0;
+  list.onDoubleClick = [&] { ++doubleClicks; };
+  POINT box = BoxPoint(0);
+  Click(box);
+  SendMessageW(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(box.x, box.y));
+  SendMessageW(List(), WM_LBUTTONUP, 0, MAKELPARAM(box.x, box.y));
+  gui::ProcessMessages();
+  EXPECT_EQ(checked, (std::vector<TreeListPath>{Top(0), Top(0)}));
+  EXPECT_TRUE(list.Rows()[0].checked);
+  EXPECT_EQ(list.SelectedRow(), Top(0));
+  EXPECT_EQ(doubleClicks, 0) << "a double-click on a box is two clicks on it";
+}
+
 TEST_F(TreeListTest, ChangesFromCodeAreShownButNotReported) {
   list.SetRows(FlatRows());
   list.SetChecked(Top(0), false);
@@ -272,6 +287,15 @@ TEST_F(TreeListTest, LockedAndMissingBoxesDoNotChange) {
   list.SetCheckEnabled(Top(1), true);
   Click(BoxPoint(1));
   EXPECT_EQ(checked, std::vector<TreeListPath>{Top(1)}) << "an unlocked box works again";
+}
+
+TEST_F(TreeListTest, AToggleMeantForReplacedRowsIsDropped) {
+  list.SetRows(FlatRows());
+  ListView_SetItemState(List(), 0, INDEXTOSTATEIMAGEMASK(kUnchecked), LVIS_STATEIMAGEMASK);
+  list.SetRows(FlatRows());  // before the toggle's turn comes
+  gui::ProcessMessages();
+  EXPECT_TRUE(checked.empty());
+  EXPECT_TRUE(list.Rows()[0].checked);
 }
 
 TEST_F(TreeListTest, ChildrenShowIndentedUnderAnExpandedParent) {
@@ -369,6 +393,8 @@ TEST_F(TreeListTest, SelectionDoubleClickAndContextMenuAreReported) {
   EXPECT_EQ(selected, std::vector<TreeListPath>{Top(2)});
   EXPECT_EQ(list.SelectedRow(), Top(2));
   EXPECT_TRUE(checked.empty());
+  list.SetChecked(Top(2), false);
+  EXPECT_EQ(selected.size(), 1u) << "a new check mark is no new choice of row";
 
   SendMessageW(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(onLabel.x, onLabel.y));
   SendMessageW(List(), WM_LBUTTONUP, 0, MAKELPARAM(onLabel.x, onLabel.y));
