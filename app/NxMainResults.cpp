@@ -93,11 +93,14 @@ void TfrmMain::LayoutResultList(std::optional<SectionCode> code) {
 }
 
 void TfrmMain::ShowSummary(int kind) {
-  auto switchOn = [this](const char* name) {
-    auto key = context_.registry.OpenKey(RootKey::CurrentUser, kSettingsKey, false);
-    return key && key->ReadInteger(name) == 1;
-  };
-  CacheSwitches cache{switchOn("NS6xCache"), switchOn("NS4xCache"), switchOn("OP6xCache")};
+  // Only the cache summary needs the cache switches; they are not in the
+  // settings record, so they come from the registry.
+  CacheSwitches cache;
+  if (kind == Traits(SectionCode::CA).summaryKind) {
+    if (auto key = context_.registry.OpenKey(RootKey::CurrentUser, kSettingsKey, false))
+      cache = {key->ReadInteger("NS6xCache") == 1, key->ReadInteger("NS4xCache") == 1,
+               key->ReadInteger("OP6xCache") == 1};
+  }
   SummarySources sources{clbMain->Rows(), results_, cache, snapshotStamp};
   memDetails->SetText(JoinLines(SummaryLines(kind, sources)));
   SendMessageW(memDetails->Handle(), EM_SETSEL, 0, 0);
@@ -165,20 +168,10 @@ void TfrmMain::MultiCheck() {
   if (!sessionForms_) return;
   TfrmMultiSelect& dialog = *sessionForms_->frmMultiSelect;
   dialog.onApply = [this](bool check, const std::string& mask) {
-    // The section follows the expanded group, as the dialog's own choice.
-    std::optional<SectionCode> code;
-    auto checked = [this](std::initializer_list<SectionCode> codes) -> std::optional<SectionCode> {
-      for (SectionCode c : codes)
-        if (SectionButton(c).Checked()) return c;
-      return std::nullopt;
-    };
-    auto tall = [this](SectionGroup g) { return groups[static_cast<size_t>(g)].notebook->GetBounds().height > 40; };
-    if (tall(SectionGroup::System))
-      code = checked({SectionCode::SC, SectionCode::TF, SectionCode::DF});
-    else if (tall(SectionGroup::Internet))
-      code = checked({SectionCode::CA, SectionCode::CO});
-    else if (tall(SectionGroup::Registry))
-      code = checked({SectionCode::UE, SectionCode::AS});
+    auto height = [this](SectionGroup g) { return groups[static_cast<size_t>(g)].notebook->GetBounds().height; };
+    std::optional<SectionCode> code = MultiCheckSection(
+        {height(SectionGroup::System), height(SectionGroup::Internet), height(SectionGroup::Registry)},
+        [this](SectionCode c) { return SectionButton(c).Checked(); });
     if (!code) return;
     ResultRows rows = clbMain->Rows();
     ApplyMultiCheck(*code, mask, check, rows, results_);

@@ -76,4 +76,16 @@ void ApplyExpandCommand(ExpandCommand command, std::optional<SectionCode> checke
   }
 }
 
+std::optional<SectionCode> MultiCheckSection(GroupHeights heights, const std::function<bool(SectionCode)>& checked) {
+  auto first = [&](std::initializer_list<SectionCode> codes) -> std::optional<SectionCode> {
+    for (SectionCode code : codes)
+      if (checked(code)) return code;
+    return std::nullopt;
+  };
+  if (heights.system > 40) return first({SectionCode::SC, SectionCode::TF, SectionCode::DF});
+  if (heights.internet > 40) return first({SectionCode::CA, SectionCode::CO});
+  if (heights.registry > 40) return first({SectionCode::UE, SectionCode::AS});
+  return std::nullopt;
+}
+
 }  // namespace nx

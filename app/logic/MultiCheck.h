@@ -1,6 +1,7 @@
 #pragma once
 // The popup commands that change many rows at once: the multi-check dialog's
 // "Apply" and the expand and collapse commands.
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -19,6 +20,14 @@ bool WildcardMatch(std::string_view text, std::string_view mask);
 // duplicate group can be checked this way. "SC" and "TF" keep the new marks
 // in their lists; the other sections keep them only in the rows.
 void ApplyMultiCheck(SectionCode code, std::string_view mask, bool check, ResultRows& rows, SectionResults& results);
+
+// The section the multi-check dialog works on: the checked one among those it
+// serves in the first expanded (taller than 40 pixels) of System, Internet and
+// Registry.
+struct GroupHeights {
+  int system, internet, registry;
+};
+std::optional<SectionCode> MultiCheckSection(GroupHeights heights, const std::function<bool(SectionCode)>& checked);
 
 enum class ExpandCommand { CollapseAll, ExpandAll, ExpandChecked };
 

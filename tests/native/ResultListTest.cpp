@@ -269,3 +269,19 @@ TEST(ExpandCommands, ActOnGroupsWhileDuplicateFilesIsChecked) {
 
 }  // namespace
 }  // namespace nx
+
+namespace nx {
+namespace {
+
+TEST(MultiCheckSection, FollowsTheExpandedGroupAndItsCheckedButton) {
+  auto only = [](SectionCode wanted) { return [wanted](SectionCode code) { return code == wanted; }; };
+  EXPECT_EQ(MultiCheckSection({201, 31, 31}, only(SectionCode::TF)), SectionCode::TF);
+  EXPECT_EQ(MultiCheckSection({201, 31, 31}, only(SectionCode::KW)), std::nullopt);  // not one it serves
+  EXPECT_EQ(MultiCheckSection({31, 108, 31}, only(SectionCode::CO)), SectionCode::CO);
+  EXPECT_EQ(MultiCheckSection({31, 31, 128}, only(SectionCode::AS)), SectionCode::AS);
+  EXPECT_EQ(MultiCheckSection({40, 31, 31}, only(SectionCode::TF)), std::nullopt);  // 40 is not taller than 40
+  EXPECT_EQ(MultiCheckSection({31, 31, 31}, only(SectionCode::UE)), std::nullopt);
+}
+
+}  // namespace
+}  // namespace nx
