@@ -7,11 +7,15 @@
 #include "app/NxMain.h"
 #include "app/SessionForms.h"
 #include "app/logic/StartupRules.h"
+#include "cleaners/files/TempFileSection.h"
 #include "core/Texts.h"
 #include "win32/CommandLine.h"
 #include "win32/LanguageModule.h"
+#include "win32/SystemFolders.h"
 #include "win32/UserLocale.h"
 #include "win32/WideText.h"
+#include "win32/Win32FileFind.h"
+#include "win32/Win32FileRemoval.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
 #include "wingui/Application.h"
@@ -43,6 +47,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Win32AnsiCodec codec;
   SystemClock clock;
   MainContext context{registry, files, codec, clock, ReadUserLocaleFormats(), ProgramFolder(), CommandLineArguments()};
+  Win32FileFinder finder;
+  Win32FileRemoval removal;
+  FileSectionTools fileTools{finder, removal, TempDir(), context.formats};
 
   std::unique_ptr<TfrmMain> main;
   try {
@@ -57,9 +64,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     main->UseSessionForms(forms);
     // The advanced settings window comes with its own work; an empty form
     // holds its place.
-    main->openAdvancedSettings = [](AdvancedPage) {
-      SessionForm(Text(Str::FormAdvancedSettings)).ShowModal();
-    };
+    main->openAdvancedSettings = [](AdvancedPage) { SessionForm(Text(Str::FormAdvancedSettings)).ShowModal(); };
+    main->SetOperations(SectionCode::TF, TempFileOperations(fileTools));
     main->CurrentLanguage = CurrentLanguageFrom(language);
     if (!gui::Terminated()) main->Show();
   }

@@ -38,12 +38,6 @@ namespace nx {
 
 struct SessionForms;
 
-// What a section does behind its four action buttons; an empty function does
-// nothing. Select all / Select none are the window's own.
-struct SectionOperations {
-  std::array<std::function<void(SectionHost&)>, 4> actions;
-};
-
 class TfrmMain : public gui::Form, public SectionHost, private DisplayOptionsTarget {
   // Declared first so they outlive the controls that use them.
   gui::OwnedFont boldFont_, versionFont_, logoFont_;
@@ -53,7 +47,7 @@ public:
   explicit TfrmMain(MainContext& context);
   ~TfrmMain() override;
 
-  AppSettings& Settings() { return settings_; }
+  AppSettings& Settings() override { return settings_; }
   EventLog& Log() { return log_; }
   bool DebugMode() const;
   double ScaleFactor() const { return scaleFactor_; }
@@ -61,7 +55,7 @@ public:
 
   // Sections
   void SetOperations(SectionCode code, SectionOperations operations);
-  std::optional<SectionCode> CurrentSection() const { return current_; }
+  std::optional<SectionCode> CurrentSection() const override { return current_; }
   void ChooseSection(SectionCode code);  // as a click on its button
   gui::RadioButton& SectionButton(SectionCode code) { return *sectionButtons_[static_cast<size_t>(code)]; }
   void ToggleGroup(SectionGroup group);  // as a click on its header
@@ -70,6 +64,7 @@ public:
 
   // SectionHost
   void SetIdle(bool idle) override;
+  void SetStopEnabled(bool enabled) override;
   bool StopFlag() const override { return stopFlag_; }
   void SetStopFlag(bool stop) override { stopFlag_ = stop; }
   bool FullScanRunning() const override { return fullScanRunning_; }
@@ -81,6 +76,10 @@ public:
   std::string InputValue(const std::string& initial) override;
   bool ConfirmDeletion(const std::string& folderOrKey, const std::vector<std::string>& items,
                        bool registryTexts) override;
+  void WriteLog(std::string_view text) override { log_.WriteLog(text); }
+  void ResetReadOnlyAnswer() override;
+  ReadOnlyAnswer LastReadOnlyAnswer() const override;
+  ReadOnlyAnswer AskReadOnly(const std::string& message) override;
   bool Idle() const { return idle_; }
   // The session's reused dialogs, created after the main window.
   void UseSessionForms(SessionForms& forms) { sessionForms_ = &forms; }
@@ -98,9 +97,11 @@ public:
   std::function<std::string(const std::string& path)> snapshotStamp;
 
   // Results
-  SectionResults& Results() { return results_; }
+  SectionResults& Results() override { return results_; }
+  ResultRows Rows() const override;
+  void ShowSection(SectionCode code) override;
   void SetupResultColumns(SectionCode code);
-  void ShowSummary(int kind);
+  void ShowSummary(int kind) override;
   void ShowRows(const ResultRows& rows);
   void MultiCheck();
   void ExpandRows(ExpandCommand command);

@@ -21,6 +21,10 @@ void TfrmMain::SetIdle(bool idle) {
   SetStatus(1, "");
 }
 
+void TfrmMain::SetStopEnabled(bool enabled) {
+  tbtnStop().SetEnabled(enabled);
+}
+
 void TfrmMain::StopClick() {
   if (idle_) return;
   int answer =
@@ -60,6 +64,19 @@ int TfrmMain::ShowMsg(const std::string& caption, const std::string& text, const
 
 std::string TfrmMain::InputValue(const std::string& initial) {
   return nx::InputValue(initial);
+}
+
+void TfrmMain::ResetReadOnlyAnswer() {
+  if (sessionForms_) sessionForms_->frmDeleteFileDialog->Reset();
+}
+
+ReadOnlyAnswer TfrmMain::LastReadOnlyAnswer() const {
+  return sessionForms_ ? sessionForms_->frmDeleteFileDialog->Tag : ReadOnlyAnswer::None;
+}
+
+// Without the dialog nobody can agree, so the file stays.
+ReadOnlyAnswer TfrmMain::AskReadOnly(const std::string& message) {
+  return sessionForms_ ? sessionForms_->frmDeleteFileDialog->Ask(message) : ReadOnlyAnswer::No;
 }
 
 bool TfrmMain::ConfirmDeletion(const std::string& folderOrKey, const std::vector<std::string>& items,

@@ -76,6 +76,15 @@ void TfrmMain::SetupResultColumns(SectionCode code) {
   }
 }
 
+ResultRows TfrmMain::Rows() const {
+  return clbMain->Rows();
+}
+
+void TfrmMain::ShowSection(SectionCode code) {
+  SetupResultColumns(code);
+  ShowSummary(Traits(code).summaryKind);
+}
+
 void TfrmMain::LayoutResultList(std::optional<SectionCode> code) {
   RECT client;
   GetClientRect(Handle(), &client);

@@ -9,7 +9,7 @@ SessionForm::SessionForm(const std::string& caption) : Form(caption, {CW_USEDEFA
 SessionForms::SessionForms() {
   frmConfirmDelete = std::make_unique<TfrmConfirmDelete>();
   frmInformation = std::make_unique<TfrmInformation>();
-  frmDeleteFileDialog = std::make_unique<SessionForm>(Text(Str::FormDeleteFile));
+  frmDeleteFileDialog = std::make_unique<TfrmDeleteFileDialog>();
   frmMultiSelect = std::make_unique<TfrmMultiSelect>();
   try {
     frmViewer = std::make_unique<SessionForm>(Text(Str::FormViewer));

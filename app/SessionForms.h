@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/uConfirmDelete.h"
+#include "app/uDeletefileDialog.h"
 #include "app/uInfo.h"
 #include "app/uMultiSelect.h"
 #include "wingui/Form.h"
@@ -19,7 +20,7 @@ struct SessionForms {
   SessionForms();
   std::unique_ptr<TfrmConfirmDelete> frmConfirmDelete;
   std::unique_ptr<TfrmInformation> frmInformation;
-  std::unique_ptr<SessionForm> frmDeleteFileDialog;
+  std::unique_ptr<TfrmDeleteFileDialog> frmDeleteFileDialog;
   std::unique_ptr<TfrmMultiSelect> frmMultiSelect;
   std::unique_ptr<SessionForm> frmViewer, frmPluginEditor;
 };

@@ -9,6 +9,19 @@ std::uint32_t PackDosDateTime(const CivilTime& local) {
   return (date << 16) | time;
 }
 
+std::optional<CivilTime> UnpackDosDateTime(std::uint32_t packed) {
+  std::uint32_t date = packed >> 16, time = packed & 0xFFFF;
+  CivilTime civil{static_cast<int>(date >> 9) + 1980,
+                  static_cast<int>((date >> 5) & 0xF),
+                  static_cast<int>(date & 0x1F),
+                  static_cast<int>(time >> 11),
+                  static_cast<int>((time >> 5) & 0x3F),
+                  static_cast<int>(time & 0x1F) * 2,
+                  0};
+  if (!IsValidCivil(civil)) return std::nullopt;
+  return civil;
+}
+
 std::uint64_t QueryFileSize(FileFinder& finder, std::string_view path) {
   FindEntry entry;
   return finder.FindFirst(path, kAttrAny)->Next(entry) ? entry.size : 0;

@@ -3,6 +3,7 @@
 // Windows paths in UTF-8.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,8 @@ constexpr bool PassesFilter(std::uint32_t attributes, std::uint32_t filter) {
 // minute, seconds halved). 0 for a year outside 1980-2107, which cannot be
 // packed.
 std::uint32_t PackDosDateTime(const CivilTime& local);
+// nullopt for a packed value that names no valid day or time, 0 included.
+std::optional<CivilTime> UnpackDosDateTime(std::uint32_t packed);
 
 struct FindEntry {
   std::string name;  // without its folder

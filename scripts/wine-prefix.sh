@@ -40,11 +40,14 @@ make_prefix() {  # kind, graphics driver or ""
 case "${1:-start}" in
   start)
     mkdir -p "$NX_WINE/drives/t" "$NX_WINE/drives/u" "$NX_WINE/drives/v"
-    # A standing fixture Windows code cannot make under Wine: a folder link,
-    # which Wine shows as a reparse point.
-    mkdir -p "$NX_WINE/drives/v/linked/Target"
+    # Standing fixtures Windows code cannot make under Wine: folder links,
+    # which Wine shows as reparse points. The second one may be emptied away
+    # by a test, so it is made again on every start.
+    mkdir -p "$NX_WINE/drives/v/linked/Target" "$NX_WINE/drives/v/emptying/Keep" "$NX_WINE/drives/v/emptying/Tree"
     : > "$NX_WINE/drives/v/linked/Target/in.txt"
     ln -sfn Target "$NX_WINE/drives/v/linked/link"
+    echo keep > "$NX_WINE/drives/v/emptying/Keep/kept.txt"
+    ln -sfn ../Keep "$NX_WINE/drives/v/emptying/Tree/link"
     [ -d "$template" ] || make_template
     make_prefix test null
     make_prefix run ""

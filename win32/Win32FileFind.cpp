@@ -2,20 +2,11 @@
 
 #include <windows.h>
 
+#include "win32/LongPath.h"
 #include "win32/WideText.h"
 
 namespace nx {
 namespace {
-
-// Only absolute paths can take the prefix; it also turns off the parsing of
-// "/" and "..", which the walks' own paths never contain.
-std::wstring LongPathForm(std::string_view path) {
-  std::wstring wide = Widen(path);
-  if (wide.size() < MAX_PATH || wide.starts_with(L"\\\\?\\")) return wide;
-  if (wide.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + wide.substr(2);
-  if (wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\') return L"\\\\?\\" + wide;
-  return wide;
-}
 
 std::uint32_t LastWrite(const FILETIME& utc) {
   FILETIME local;

@@ -16,6 +16,8 @@ Styles StylesOf(DialogFrame frame) {
       return {kBase, WS_EX_DLGMODALFRAME};
     case DialogFrame::Tool:
       return {kBase | WS_SYSMENU, WS_EX_TOOLWINDOW};
+    case DialogFrame::ToolNoSystemMenu:
+      return {kBase, WS_EX_TOOLWINDOW};
     case DialogFrame::SizeableTool:
       return {kBase | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW};
   }

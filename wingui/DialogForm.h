@@ -9,6 +9,7 @@ enum class DialogFrame {
   Fixed,              // caption with close box, not resizable
   FixedNoSystemMenu,  // caption only: it closes through its buttons
   Tool,               // small caption with close box, not resizable
+  ToolNoSystemMenu,   // small caption only
   SizeableTool,
 };
 

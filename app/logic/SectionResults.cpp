@@ -216,4 +216,22 @@ void RewriteLists(SectionCode code, const ResultRows& rows, SectionResults& resu
   WriteCheckMarks(code, rows, results);
 }
 
+void RemoveRows(SectionCode code, const std::vector<size_t>& rows, SectionResults& results) {
+  auto layout = FlatLayoutOf(code, results);
+  if (!layout) return;
+  std::vector<TextList*> lists = layout->texts;
+  for (TextList* list : {layout->checks, layout->icons})
+    if (list) lists.push_back(list);
+  // One pass per list, so removing most of a long list stays linear.
+  for (TextList* list : lists) {
+    std::vector<bool> removed(list->size());
+    for (size_t row : rows)
+      if (row < removed.size()) removed[row] = true;
+    size_t kept = 0;
+    for (size_t i = 0; i < list->size(); ++i)
+      if (!removed[i]) (*list)[kept++] = std::move((*list)[i]);
+    list->resize(kept);
+  }
+}
+
 }  // namespace nx

@@ -122,4 +122,9 @@ void WriteCheckMarks(SectionCode code, const ResultRows& rows, SectionResults& r
 // the copy count from the children. "DS", "RS", "HI" and "AC" are left alone.
 void RewriteLists(SectionCode code, const ResultRows& rows, SectionResults& results);
 
+// Takes the given rows out of every list of a section whose rows are one list
+// entry each, so that the rows rebuilt afterwards lack them. Nothing for the
+// grouped sections ("DF", "DS", "RS").
+void RemoveRows(SectionCode code, const std::vector<size_t>& rows, SectionResults& results);
+
 }  // namespace nx

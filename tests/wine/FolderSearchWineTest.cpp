@@ -7,67 +7,12 @@
 #include <vector>
 
 #include "services/FolderSearch.h"
+#include "tests/wine/WineSupport.h"
 #include "win32/WideText.h"
 #include "win32/Win32FileFind.h"
 
 namespace nx::test {
 namespace {
-
-// The fixture helpers take every path in its long form, so they can build and
-// remove trees deeper than MAX_PATH.
-std::wstring Long(const std::string& path) {
-  return L"\\\\?\\" + Widen(path);
-}
-
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW(Long(folder + "*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = Narrow(data.cFileName);
-      if (name == "." || name == "..") continue;
-      std::string path = folder + name;
-      SetFileAttributesW(Long(path).c_str(), FILE_ATTRIBUTE_NORMAL);
-      bool link = data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
-      if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        DeleteFileW(Long(path).c_str());
-      else if (link)
-        RemoveDirectoryW(Long(path).c_str());  // the link only, never its target
-      else
-        RemoveTree(path + "\\");
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-  }
-  RemoveDirectoryW(Long(folder).c_str());
-}
-
-// T:\FolderSearch.<test>\, empty.
-std::string FreshFixture() {
-  std::string folder = std::string("T:\\FolderSearch.") + testing::UnitTest::GetInstance()->current_test_info()->name();
-  RemoveTree(folder + "\\");
-  EXPECT_TRUE(CreateDirectoryW(Long(folder).c_str(), nullptr)) << folder;
-  return folder + "\\";
-}
-
-void MakeFolder(const std::string& path, DWORD attributes = 0) {
-  ASSERT_TRUE(CreateDirectoryW(Long(path).c_str(), nullptr)) << path;
-  if (attributes) SetFileAttributesW(Long(path).c_str(), attributes);
-}
-
-void MakeFile(const std::string& path, const std::string& bytes = "", DWORD attributes = 0) {
-  HANDLE file =
-      CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-  if (attributes) SetFileAttributesW(Long(path).c_str(), attributes);
-}
-
-bool Carries(const std::string& path, DWORD attribute) {
-  DWORD attributes = GetFileAttributesW(Long(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & attribute);
-}
 
 struct Found {
   std::vector<std::string> shown, files;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <vector>
@@ -55,7 +57,8 @@ void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
   if (wantedAnswer == 0 || buttons.empty())
     PostMessageW(dialog, WM_CLOSE, 0, 0);
   else
-    PostMessageW(wantedAnswer == 1 ? buttons.front() : buttons.back(), BM_CLICK, 0, 0);
+    PostMessageW(static_cast<size_t>(wantedAnswer) <= buttons.size() ? buttons[wantedAnswer - 1] : buttons.back(),
+                 BM_CLICK, 0, 0);
 }
 
 }  // namespace
@@ -66,6 +69,70 @@ void DismissNextDialog(const std::string& caption, int answer) {
   SetTimer(nullptr, 0, 20, &AnswerDialog);
 }
 
-std::string LastDismissedText() { return lastText; }
+std::string LastDismissedText() {
+  return lastText;
+}
+
+}  // namespace nx::test
+
+namespace nx::test {
+
+std::wstring Long(const std::string& path) {
+  return L"\\\\?\\" + Widen(path);
+}
+
+void RemoveTree(const std::string& folder) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(Long(folder + "*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = Narrow(data.cFileName);
+      if (name == "." || name == "..") continue;
+      std::string path = folder + name;
+      SetFileAttributesW(Long(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+      bool link = data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+      if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        DeleteFileW(Long(path).c_str());
+      else if (link)
+        RemoveDirectoryW(Long(path).c_str());
+      else
+        RemoveTree(path + "\\");
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+  }
+  RemoveDirectoryW(Long(folder).c_str());
+}
+
+std::string FreshFixture(char drive) {
+  const testing::TestInfo& test = *testing::UnitTest::GetInstance()->current_test_info();
+  std::string folder = std::string(1, drive) + ":\\" + test.test_suite_name() + "." + test.name();
+  RemoveTree(folder + "\\");
+  EXPECT_TRUE(CreateDirectoryW(Long(folder).c_str(), nullptr)) << folder;
+  return folder + "\\";
+}
+
+void MakeFolder(const std::string& path, unsigned long attributes) {
+  ASSERT_TRUE(CreateDirectoryW(Long(path).c_str(), nullptr)) << path;
+  if (attributes) SetFileAttributesW(Long(path).c_str(), attributes);
+}
+
+void MakeFile(const std::string& path, const std::string& bytes, unsigned long attributes) {
+  HANDLE file =
+      CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  if (attributes) SetFileAttributesW(Long(path).c_str(), attributes);
+}
+
+bool Carries(const std::string& path, unsigned long attribute) {
+  DWORD attributes = GetFileAttributesW(Long(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & attribute);
+}
+
+bool Exists(const std::string& path) {
+  return GetFileAttributesW(Long(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 }  // namespace nx::test
