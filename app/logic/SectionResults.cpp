@@ -228,8 +228,11 @@ void RemoveRows(SectionCode code, const std::vector<size_t>& rows, SectionResult
     for (size_t row : rows)
       if (row < removed.size()) removed[row] = true;
     size_t kept = 0;
-    for (size_t i = 0; i < list->size(); ++i)
-      if (!removed[i]) (*list)[kept++] = std::move((*list)[i]);
+    for (size_t i = 0; i < list->size(); ++i) {
+      if (removed[i]) continue;
+      if (kept != i) (*list)[kept] = std::move((*list)[i]);
+      ++kept;
+    }
     list->resize(kept);
   }
 }

@@ -243,5 +243,12 @@ TEST(FolderSearch, PackDosDateTimeKeepsHalvedSecondsAndRefusesYearsItCannotHold)
     EXPECT_EQ(PackDosDateTime(c.local), c.packed) << c.local.year;
 }
 
+TEST(FolderSearch, UnpackDosDateTimeReadsBackWhatWasPackedAndRefusesNonsense) {
+  EXPECT_EQ(UnpackDosDateTime(0x5D8B7A92), (CivilTime{2026, 12, 11, 15, 20, 36, 0}));
+  EXPECT_EQ(UnpackDosDateTime(0xFF9FBF7D), (CivilTime{2107, 12, 31, 23, 59, 58, 0}));
+  for (std::uint32_t nonsense : {0u, 0x5D800000u /* day 0 */, 0x5D8BFFFFu /* 31:63:62 */, 0x5C5D0000u /* 30 Feb */})
+    EXPECT_EQ(UnpackDosDateTime(nonsense), std::nullopt) << std::hex << nonsense;
+}
+
 }  // namespace
 }  // namespace nx

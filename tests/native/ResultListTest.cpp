@@ -90,6 +90,28 @@ TEST(SectionRows, ShortListsReadAsEmpty) {
   EXPECT_FALSE(rows[1].checked);
 }
 
+TEST(SectionRows, RemovedRowsLeaveEveryListOfTheirSection) {
+  SectionResults r;
+  r.tf = {.paths = {"a", "b", "c", "d"},
+          .sizes = {"1", "2", "3", "4"},
+          .dates = {"x", "y", "z", "w"},
+          .checks = {"1", "0", "1", "1"}};
+  RemoveRows(SectionCode::TF, {3, 0, 3, 9}, r);  // any order, repeats and rows past the end
+  EXPECT_EQ(r.tf.paths, (Texts{"b", "c"}));
+  EXPECT_EQ(r.tf.sizes, (Texts{"2", "3"}));
+  EXPECT_EQ(r.tf.dates, (Texts{"y", "z"}));
+  EXPECT_EQ(r.tf.checks, (Texts{"0", "1"}));
+
+  r.fa = {.captions = {"a", "b"},
+          .urls = {"u", "v"},
+          .localFolders = {"f", "g"},
+          .icons = {"6", "7"},
+          .checks = {"0", "1"}};
+  RemoveRows(SectionCode::FA, {1}, r);
+  EXPECT_EQ(r.fa.icons, Texts{"6"});
+  EXPECT_EQ(r.fa.checks, Texts{"0"});
+}
+
 TEST(SectionRows, DuplicateCopiesGoUnderTheirGroupUnchecked) {
   SectionResults r;
   r.df = TwoGroups();

@@ -11,10 +11,12 @@
 #include <vector>
 
 #include "app/uConfirmDelete.h"
+#include "app/uDeletefileDialog.h"
 #include "app/uInfo.h"
 #include "app/uInput.h"
 #include "app/uMsgFrm.h"
 #include "app/uMultiSelect.h"
+#include "win32/WideText.h"
 #include "wingui/Application.h"
 
 namespace nx::test {
@@ -316,6 +318,71 @@ TEST_F(DialogMultiSelect, HelpByButtonAndF1EscapeCloses) {
   form.ShowModal();
   EXPECT_EQ(helps, 2);
   EXPECT_FALSE(IsWindowVisible(form.Handle()));
+}
+
+using DialogDeleteFile = DialogTest;
+
+std::string Caption(const gui::Form& form) {
+  wchar_t text[256];
+  GetWindowTextW(form.Handle(), text, 256);
+  return Narrow(text);
+}
+
+TEST_F(DialogDeleteFile, EachButtonAnswersEnterMeansYesAndClosingMeansNo) {
+  TfrmDeleteFileDialog dialog;
+  dialog.Reset();
+  EXPECT_EQ(Caption(dialog), "Delete?");
+  EXPECT_EQ(dialog.Tag, ReadOnlyAnswer::None);
+  std::vector<gui::Button*> buttons{dialog.btnYes.get(), dialog.btnNo.get(), dialog.btnYesToAll.get(),
+                                    dialog.btnNoToAll.get()};
+  std::vector<std::string> captions;
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    captions.push_back(buttons[i]->GetText());
+    if (i > 0) EXPECT_GT(buttons[i]->GetBounds().left, buttons[i - 1]->GetBounds().left);
+  }
+  EXPECT_EQ(captions, (std::vector<std::string>{"Yes", "No", "Yes to all", "No to all"}));
+
+  struct Case {
+    int button;  // -1 Enter, -2 Escape
+    ReadOnlyAnswer answer;
+  };
+  for (const Case& c : std::vector<Case>{{0, ReadOnlyAnswer::Yes},
+                                         {1, ReadOnlyAnswer::No},
+                                         {2, ReadOnlyAnswer::YesToAll},
+                                         {3, ReadOnlyAnswer::NoToAll},
+                                         {-1, ReadOnlyAnswer::Yes},
+                                         {-2, ReadOnlyAnswer::No}}) {
+    WhenShown<TfrmDeleteFileDialog>([&](TfrmDeleteFileDialog& shown) {
+      EXPECT_EQ(shown.lblDeleteMsg->GetText(), "The file & is read-only.");
+      if (c.button >= 0)
+        Click(*buttons[static_cast<size_t>(c.button)]);
+      else
+        PressKey(c.button == -1 ? VK_RETURN : VK_ESCAPE);
+    });
+    EXPECT_EQ(dialog.Ask("The file & is read-only."), c.answer) << c.button;
+    EXPECT_EQ(dialog.Tag, c.answer);
+  }
+}
+
+TEST_F(DialogDeleteFile, WidensToAMessageWiderThanItsUsualWidth) {
+  TfrmDeleteFileDialog dialog;
+  auto clientWidth = [&] {
+    RECT client;
+    GetClientRect(dialog.Handle(), &client);
+    return static_cast<int>(client.right);
+  };
+  std::string longLine = "The file C:\\" + std::string(70, 'w') + ".tmp is a read only file.";
+  int widest = dialog.lblDeleteMsg->TextWidth(longLine);
+  ASSERT_GT(widest, 360);
+  for (const std::string& message :
+       {std::string("Short.\r\nDo you want to delete the file?"), longLine + "\r\nDo you want to delete the file?"}) {
+    WhenShown<TfrmDeleteFileDialog>([&](TfrmDeleteFileDialog& shown) {
+      EXPECT_EQ(clientWidth(), message.starts_with("Short") ? 360 + 8 + 10 : widest + 8 + 10);
+      EXPECT_GE(shown.lblDeleteMsg->GetBounds().width, message.starts_with("Short") ? 360 : widest);
+      Click(*shown.btnNo);
+    });
+    dialog.Ask(message);
+  }
 }
 
 TEST(DialogGeometry, SizesAndCentredOnTheDesktop) {

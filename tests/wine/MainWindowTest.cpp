@@ -7,11 +7,14 @@
 
 #include "app/NxMain.h"
 #include "app/SessionForms.h"
-#include "wingui/Application.h"
 #include "app/logic/StartupRules.h"
+#include "cleaners/files/TempFileSection.h"
 #include "tests/support/SetupDefaults.h"
 #include "tests/support/TestWorld.h"
 #include "tests/wine/WineSupport.h"
+#include "win32/Win32FileFind.h"
+#include "win32/Win32FileRemoval.h"
+#include "wingui/Application.h"
 
 namespace nx::test {
 namespace {
@@ -180,13 +183,11 @@ TEST_F(MainWindowTest, BusyStateDisablesWhatCouldStartAnotherOperation) {
   form->SetStatus(0, "Searching");
   form->SetIdle(false);
   EXPECT_TRUE(form->tbtnStop().Enabled());
-  for (gui::Control* control : {static_cast<gui::Control*>(&form->tbtnMainExit()),
-                                static_cast<gui::Control*>(&form->tbtnFullScan()),
-                                static_cast<gui::Control*>(&form->tbtnSettings()),
-                                static_cast<gui::Control*>(&form->tbtnInformation()),
-                                static_cast<gui::Control*>(&form->SectionButton(SectionCode::SC)),
-                                static_cast<gui::Control*>(form->lblplugin.get()),
-                                static_cast<gui::Control*>(form->btnAction[3].get())})
+  for (gui::Control* control :
+       {static_cast<gui::Control*>(&form->tbtnMainExit()), static_cast<gui::Control*>(&form->tbtnFullScan()),
+        static_cast<gui::Control*>(&form->tbtnSettings()), static_cast<gui::Control*>(&form->tbtnInformation()),
+        static_cast<gui::Control*>(&form->SectionButton(SectionCode::SC)),
+        static_cast<gui::Control*>(form->lblplugin.get()), static_cast<gui::Control*>(form->btnAction[3].get())})
     EXPECT_FALSE(control->Enabled()) << control->GetText();
   EXPECT_EQ(form->sbMain->PanelText(0), "");
   form->SetIdle(true);
@@ -237,7 +238,9 @@ TEST_F(MainWindowTest, StopAsksAndSetsTheFlags) {
 
 TEST_F(MainWindowTest, HotKeys) {
   Open(false);
-  auto press = [&](int key, bool ctrl = true, bool shift = false) { return form->FormKeyDown(key, ctrl, shift, false); };
+  auto press = [&](int key, bool ctrl = true, bool shift = false) {
+    return form->FormKeyDown(key, ctrl, shift, false);
+  };
   EXPECT_FALSE(press('D', true, true));  // Ctrl+Shift+D
   EXPECT_FALSE(form->CurrentSection());
   EXPECT_TRUE(press('O'));  // Autostart: the Registry group opens first
@@ -414,6 +417,51 @@ TEST_F(ResultListWindowTest, MultiCheckDialogChecksMatchingRows) {
   form->MultiCheck();
   EXPECT_EQ(Captions(), "C:\\a.tmp+|C:\\b.TMP+|C:\\c.log|");
   EXPECT_EQ(form->Results().tf.checks, (std::vector<std::string>{"1", "1", "0"}));
+}
+
+}  // namespace
+}  // namespace nx::test
+
+namespace nx::test {
+namespace {
+
+// The Temporary files section as a user drives it, on fixture drive V:, which
+// holds nothing else that counts as temporary.
+TEST_F(MainWindowTest, TemporaryFilesScanAndDeleteThroughTheWindow) {
+  Open(false);
+  SessionForms forms;
+  form->UseSessionForms(forms);
+  std::string f = FreshFixture('V');
+  MakeFile(f + "a.tmp", "12");
+  MakeFile(f + "read-only.tmp", "1", FILE_ATTRIBUTE_READONLY);
+  MakeFile(f + "kept.txt", "1");
+  form->Settings().ScanDriveLetters = {"V"};
+  form->Settings().TempMasks = {"*.TMP"};
+  Win32FileFinder finder;
+  Win32FileRemoval removal;
+  FileSectionTools tools{finder, removal, "", context->formats};
+  form->SetOperations(SectionCode::TF, TempFileOperations(tools));
+  form->ChooseSection(SectionCode::TF);
+
+  SendMessageW(form->btnAction[3]->Handle(), BM_CLICK, 0, 0);  // Scan
+  ASSERT_EQ(form->clbMain->Rows().size(), 2u);
+  EXPECT_TRUE(form->Idle());
+  EXPECT_NE(form->memDetails->GetText().find("2 temporary files were found. (3 byte)"), std::string::npos)
+      << form->memDetails->GetText();
+
+  SendMessageW(form->btnAction[0]->Handle(), BM_CLICK, 0, 0);  // Select all
+  DismissNextDialog("Delete?", 1);                             // the question
+  DismissNextDialog("Delete?", 1);                             // the read-only file: Yes
+  DismissNextDialog("Message", 1);
+  SendMessageW(form->btnAction[2]->Handle(), BM_CLICK, 0, 0);  // Delete...
+  EXPECT_EQ(LastDismissedText(), "The temporary files were deleted successfully!");
+  EXPECT_FALSE(Exists(f + "a.tmp"));
+  EXPECT_FALSE(Exists(f + "read-only.tmp"));
+  EXPECT_TRUE(Exists(f + "kept.txt"));
+  EXPECT_TRUE(form->clbMain->Rows().empty());
+  EXPECT_EQ(form->Results().tf.totalSize, "0");
+  EXPECT_TRUE(form->Idle());
+  EXPECT_FALSE(form->tbtnStop().Enabled());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <vector>
 
@@ -23,8 +24,13 @@ std::string ProgramsFolder() {
 namespace nx::test {
 namespace {
 
-std::string wantedCaption, lastText;
-int wantedAnswer = 0;
+struct Wanted {
+  std::string caption;
+  int answer;
+};
+std::deque<Wanted> wanted;
+std::string lastText;
+HWND lastAnswered = nullptr;
 
 std::string WindowText(HWND window) {
   wchar_t text[1024];
@@ -33,12 +39,17 @@ std::string WindowText(HWND window) {
 }
 
 void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  // The dialog answered last is still closing; a reused one shows again later.
+  if (lastAnswered && IsWindowVisible(lastAnswered)) return;
   HWND dialog = nullptr;
   for (HWND window = FindWindowW(L"NeatrixWindow", nullptr); window;
        window = FindWindowExW(nullptr, window, L"NeatrixWindow", nullptr))
-    if (IsWindowVisible(window) && WindowText(window) == wantedCaption) dialog = window;
+    if (IsWindowVisible(window) && WindowText(window) == wanted.front().caption) dialog = window;
   if (!dialog) return;  // not up yet
-  KillTimer(nullptr, timer);
+  int wantedAnswer = wanted.front().answer;
+  wanted.pop_front();
+  lastAnswered = dialog;
+  if (wanted.empty()) KillTimer(nullptr, timer);
   std::vector<HWND> buttons;
   lastText.clear();
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -64,9 +75,11 @@ void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 void DismissNextDialog(const std::string& caption, int answer) {
-  wantedCaption = caption;
-  wantedAnswer = answer;
-  SetTimer(nullptr, 0, 20, &AnswerDialog);
+  if (wanted.empty()) {
+    lastAnswered = nullptr;
+    SetTimer(nullptr, 0, 20, &AnswerDialog);
+  }
+  wanted.push_back({caption, answer});
 }
 
 std::string LastDismissedText() {
