@@ -51,6 +51,20 @@ DateTime ToDateTime(const CivilTime& c) {
   return days < 0 ? days - fraction : days + fraction;
 }
 
+CivilTime CivilFromFileTicks(std::uint64_t ticks) {
+  constexpr std::uint64_t kTicksPerSecond = 10'000'000, kSecondsPerDay = 86'400;
+  constexpr std::int64_t kFileEpoch = DaysFromCivil(1601, 1, 1);
+  const std::uint64_t seconds = ticks / kTicksPerSecond;
+  const auto ofDay = static_cast<int>(seconds % kSecondsPerDay);
+  CivilTime c{};
+  CivilFromDays(static_cast<std::int64_t>(seconds / kSecondsPerDay) + kFileEpoch, c);
+  c.hour = ofDay / 3600;
+  c.minute = ofDay / 60 % 60;
+  c.second = ofDay % 60;
+  c.millisecond = static_cast<int>(ticks % kTicksPerSecond / 10'000);
+  return c;
+}
+
 CivilTime ToCivil(DateTime dateTime) {
   const double whole = std::trunc(dateTime);
   auto days = static_cast<std::int64_t>(whole);

@@ -22,6 +22,9 @@ DateTime ToDateTime(const CivilTime& civil);
 // Rounds to the nearest millisecond. Expects a finite value within years 1..9999,
 // so check values of unknown origin (e.g. read from the registry) first.
 CivilTime ToCivil(DateTime dateTime);
+// File-system time: 100-nanosecond ticks since 1601-01-01, cut (not
+// rounded) to the millisecond.
+CivilTime CivilFromFileTicks(std::uint64_t ticks);
 // 0 = Sunday.
 int DayOfWeek(const CivilTime& civil);
 bool IsValidCivil(const CivilTime& civil);

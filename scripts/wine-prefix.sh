@@ -51,6 +51,11 @@ case "${1:-start}" in
     [ -d "$template" ] || make_template
     make_prefix test null
     make_prefix run ""
+    # W: holds the benchmarks' large trees, away from the tests' drives.
+    mkdir -p "$NX_WINE/drives/w"
+    for kind in test run; do
+      ln -sfn "$NX_WINE/drives/w" "$NX_WINE/prefix-$kind/dosdevices/w:"
+    done
     # A persistent server, warmed up detached so that no later capture pipe is
     # inherited by Wine's background processes.
     wineserver -p </dev/null >/dev/null 2>&1 || true  # already up

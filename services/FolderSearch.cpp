@@ -49,34 +49,50 @@ public:
   void Run(std::string folder) {
     if (folder.empty()) return;  // no folder named: never guess one
     Enter(std::move(folder));
-    FindEntry entry;
     while (!open_.empty()) {
       Open& top = open_.back();
-      if (!top.folders->Next(entry)) {
+      if (top.next == top.folderPass.size()) {
         open_.pop_back();
         continue;
       }
+      const FindEntry& entry = top.folderPass[top.next++];
       if (onFolderEntry_) onFolderEntry_(top.folder);
       if (Enters(entry)) Enter(top.folder + entry.name + "\\");
     }
   }
 
 private:
+  // A folder whose files are done; its folder pass is kept, in file-system
+  // order, until each subfolder is finished.
   struct Open {
     std::string folder;
-    std::unique_ptr<FindSearch> folders;
+    std::vector<FindEntry> folderPass;
+    size_t next = 0;
   };
 
   void Enter(std::string folder) {
     if (showFolders_ && control_.showFolder) control_.showFolder(ShownFolder(folder));
     if (control_.processMessages) control_.processMessages();
     if (control_.stopRequested && control_.stopRequested()) return;
-    auto files = finder_.FindFirst(folder + filePattern_, filters_.files);
-    for (FindEntry entry; files->Next(entry);)
-      if (onFile_) onFile_(folder, entry);
-    files.reset();
-    auto folders = finder_.FindFirst(folder + "*.*", filters_.folders);
-    open_.push_back({std::move(folder), std::move(folders)});
+    Open open{std::move(folder), {}};
+    // Both passes list "*.*" for most kinds: one listing serves both, as each
+    // entry meets both filters the same way; the file actions still all run
+    // before any folder is entered.
+    bool oneListing = filePattern_ == "*.*";
+    FindEntry entry;
+    if (!oneListing) {
+      for (auto files = finder_.FindFirst(open.folder + filePattern_, filters_.files); files->Next(entry);)
+        if (onFile_) onFile_(open.folder, entry);
+    }
+    auto listing =
+        finder_.FindFirst(open.folder + "*.*", oneListing ? filters_.files | filters_.folders : filters_.folders);
+    while (listing->Next(entry)) {
+      if (oneListing && PassesFilter(entry.attributes, filters_.files) && onFile_) onFile_(open.folder, entry);
+      // Only what the folder pass acts on is kept.
+      if (PassesFilter(entry.attributes, filters_.folders) && (onFolderEntry_ || Enters(entry)))
+        open.folderPass.push_back(entry);
+    }
+    open_.push_back(std::move(open));
   }
 
   FileFinder& finder_;

@@ -12,12 +12,35 @@ std::wstring Widen(std::string_view utf8) {
   return wide;
 }
 
+// Done here rather than by WideCharToMultiByte: the walks narrow every file
+// name they list, and the call costs more than the work. A lone surrogate
+// becomes U+FFFD, as it does there.
 std::string Narrow(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  int length =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr, nullptr);
+  std::string utf8;
+  utf8.reserve(wide.size());
+  for (size_t i = 0; i < wide.size(); ++i) {
+    char32_t c = static_cast<char16_t>(wide[i]);
+    if (c >= 0xD800 && c <= 0xDFFF) {
+      bool paired = c <= 0xDBFF && i + 1 < wide.size() && static_cast<char16_t>(wide[i + 1]) >= 0xDC00 &&
+                    static_cast<char16_t>(wide[i + 1]) <= 0xDFFF;
+      c = paired ? 0x10000 + ((c - 0xD800) << 10) + (static_cast<char16_t>(wide[++i]) - 0xDC00) : 0xFFFD;
+    }
+    if (c < 0x80) {
+      utf8 += static_cast<char>(c);
+    } else if (c < 0x800) {
+      utf8 += static_cast<char>(0xC0 | (c >> 6));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      utf8 += static_cast<char>(0xE0 | (c >> 12));
+      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      utf8 += static_cast<char>(0xF0 | (c >> 18));
+      utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
   return utf8;
 }
 
